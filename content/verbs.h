@@ -1,0 +1,29 @@
+// The verb items of the infinitive exercise and the rule that judges a typed answer.
+//
+// Each item pairs a conjugated form, shown as the prompt beside its answer box, with the
+// infinitive the pupil must type. An answer is right only when it is the very same text:
+// same length, same character at every position, no case folding, trimming or normalisation.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace content {
+
+struct VerbItem {
+    std::string_view prompt;     // the caption beside the answer box, blanks included
+    std::string_view answerBox;  // the text box the pupil types into
+    std::string_view infinitive; // the one right answer
+};
+
+inline constexpr std::array<VerbItem, 4> verbItems{{
+    {"Cossi       =", "Text1", "cuocere"},
+    {"Andassimo  =", "Text2", "andare"},
+    {"Uscimmo =", "Text3", "uscire"},
+    {"Andaste = ", "Text4", "andare"},
+}};
+
+// `typed` is the whole text of the answer box in UTF-8.
+bool isRightInfinitive(const VerbItem& item, std::string_view typed);
+
+} // namespace content

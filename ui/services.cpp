@@ -1,0 +1,39 @@
+#include "ui/forms.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+
+namespace forms {
+
+static QString qtText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+// QComboBox selects the first entry added to an empty editable box; a role box must keep
+// showing no selection until the pupil picks one.
+void addItem(QComboBox& box, std::string_view text)
+{
+    const bool noneSelected = box.currentIndex() < 0;
+    const QString editText = box.currentText();
+    box.addItem(qtText(text));
+    if (noneSelected && box.currentIndex() >= 0) {
+        box.setCurrentIndex(-1);
+        box.setEditText(editText);
+    }
+}
+
+qint16 listIndex(const QComboBox& box) { return static_cast<qint16>(box.currentIndex()); }
+
+std::string text(const QLineEdit& box) { return box.text().toStdString(); }
+
+void messageBox(std::string_view prompt, std::string_view title)
+{
+    QMessageBox box(QMessageBox::Information, qtText(title), qtText(prompt), QMessageBox::Ok);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+} // namespace forms

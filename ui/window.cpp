@@ -1,0 +1,162 @@
+#include "ui/forms.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+
+#include <algorithm>
+#include <limits>
+
+namespace forms {
+namespace {
+
+QString qtText(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+
+// The desktop's colours that unset properties fall back on.
+struct SystemColours {
+    QColor windowText, windowBackground, buttonFace, buttonText;
+
+    static SystemColours current()
+    {
+        const QPalette palette = QApplication::palette();
+        return {palette.color(QPalette::WindowText), palette.color(QPalette::Base),
+                palette.color(QPalette::Button), palette.color(QPalette::ButtonText)};
+    }
+};
+
+QColor colourOr(const std::optional<Colour>& colour, const QColor& fallback)
+{
+    return colour ? colour->resolved() : fallback;
+}
+
+void paint(QWidget& widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> roles)
+{
+    QPalette palette = widget.palette();
+    for (const auto& [role, colour] : roles)
+        palette.setColor(role, colour);
+    widget.setPalette(palette);
+}
+
+QWidget* makeLabel(const Control& control, const SystemColours& system)
+{
+    auto* label = new ClickableLabel(qtText(control.text));
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setFocusPolicy(Qt::NoFocus);
+    label->setAutoFillBackground(!control.style.transparent);
+    paint(*label, {{QPalette::WindowText, colourOr(control.style.fore, system.buttonText)},
+                   {QPalette::Window, colourOr(control.style.back, system.buttonFace)}});
+    return label;
+}
+
+QWidget* makeFrame(const Control& control, const SystemColours& system)
+{
+    auto* frame = new QGroupBox(qtText(control.text));
+    frame->setFocusPolicy(Qt::NoFocus);
+    frame->setAutoFillBackground(true);
+    // Styles draw a group box title in either of the two text roles.
+    const QColor caption = colourOr(control.style.fore, system.buttonText);
+    paint(*frame, {{QPalette::WindowText, caption},
+                   {QPalette::Text, caption},
+                   {QPalette::Window, colourOr(control.style.back, system.buttonFace)}});
+    return frame;
+}
+
+QWidget* makeCommandButton(const Control& control, const SystemColours& system)
+{
+    auto* button = new CommandButton(qtText(control.text));
+    button->setAutoDefault(false);
+    button->setDefault(false);
+    const QColor face = control.style.graphical ? colourOr(control.style.back, system.buttonFace)
+                                                : system.buttonFace;
+    paint(*button, {{QPalette::Button, face},
+                    {QPalette::ButtonText, colourOr(control.style.fore, system.buttonText)}});
+    return button;
+}
+
+QWidget* makeTextBox(const Control& control, const SystemColours& system)
+{
+    auto* box = new QLineEdit(qtText(control.text));
+    box->setMaxLength(std::numeric_limits<int>::max());
+    box->setCursorPosition(0);
+    paint(*box, {{QPalette::Text, colourOr(control.style.fore, system.windowText)},
+                 {QPalette::Base, colourOr(control.style.back, system.windowBackground)}});
+    return box;
+}
+
+QWidget* makeComboBox(const Control& control, const SystemColours& system)
+{
+    auto* box = new QComboBox;
+    box->setEditable(true);
+    // Typed text must never become a list entry: the list is the catalogue.
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->setEditText(qtText(control.text));
+    // Show a picked entry from its start: long entries differ only at their tails.
+    QObject::connect(box, &QComboBox::currentIndexChanged, box,
+                     [box] { box->lineEdit()->setCursorPosition(0); });
+    paint(*box, {{QPalette::Text, colourOr(control.style.fore, system.windowText)},
+                 {QPalette::Base, colourOr(control.style.back, system.windowBackground)}});
+    return box;
+}
+
+QWidget* make(const Control& control, const SystemColours& system)
+{
+    switch (control.kind) {
+    case Kind::Label: return makeLabel(control, system);
+    case Kind::Frame: return makeFrame(control, system);
+    case Kind::CommandButton: return makeCommandButton(control, system);
+    case Kind::TextBox: return makeTextBox(control, system);
+    case Kind::ComboBox: return makeComboBox(control, system);
+    }
+    Q_UNREACHABLE();
+}
+
+bool takesFocus(Kind kind) { return kind != Kind::Label && kind != Kind::Frame; }
+
+} // namespace
+
+Window::Window(const Layout& layout)
+{
+    const SystemColours system = SystemColours::current();
+    setWindowTitle(qtText(layout.caption));
+    setFixedSize(pixels(layout.clientWidth), pixels(layout.clientHeight));
+    setAutoFillBackground(true);
+    paint(*this, {{QPalette::Window, colourOr(layout.back, system.buttonFace)},
+                  {QPalette::WindowText, system.buttonText}});
+
+    std::vector<std::pair<int, QWidget*>> tabOrder;
+    for (const Control& control : layout.controls) {
+        QWidget* widget = make(control, system);
+        QWidget* container =
+            control.container.empty() ? this : &this->control<QWidget>(control.container);
+        widget->setParent(container);
+        widget->setObjectName(qtText(control.name));
+        widget->setGeometry(pixels(control.place.left), pixels(control.place.top),
+                            pixels(control.place.width), pixels(control.place.height));
+        if (!control.accessibleName.empty())
+            widget->setAccessibleName(qtText(control.accessibleName));
+        if (takesFocus(control.kind))
+            tabOrder.emplace_back(control.tabIndex, widget);
+    }
+
+    std::ranges::sort(tabOrder, {}, &std::pair<int, QWidget*>::first);
+    for (std::size_t i = 1; i < tabOrder.size(); ++i)
+        QWidget::setTabOrder(tabOrder[i - 1].second, tabOrder[i].second);
+    // Remembered until the window is first activated.
+    if (!tabOrder.empty())
+        tabOrder.front().second->setFocus();
+}
+
+void Window::onClick(std::string_view controlName, std::function<void()> handler)
+{
+    const QString name = qtText(controlName);
+    if (auto* button = findChild<QAbstractButton*>(name))
+        connect(button, &QAbstractButton::clicked, this, handler);
+    else if (auto* label = findChild<ClickableLabel*>(name))
+        connect(label, &ClickableLabel::clicked, this, handler);
+    else
+        qFatal("forms: no clickable control named %s", qPrintable(name));
+}
+
+} // namespace forms
