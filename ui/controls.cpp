@@ -5,15 +5,13 @@
 
 namespace forms {
 
-void ClickableLabel::mousePressEvent(QMouseEvent* event)
-{
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     QLabel::mousePressEvent(event);
 }
 
 // A click is a press and a release of the left button over the label.
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
-{
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
@@ -22,8 +20,7 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-void CommandButton::keyPressEvent(QKeyEvent* event)
-{
+void CommandButton::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
         event->modifiers() == Qt::NoModifier) {
         click();

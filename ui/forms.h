@@ -31,7 +31,9 @@ class QLineEdit;
 namespace forms {
 
 constexpr int twipsPerPixel = 15;
-constexpr int pixels(int twips) { return (twips + twipsPerPixel / 2) / twipsPerPixel; }
+constexpr int pixels(int twips) {
+    return (twips + twipsPerPixel / 2) / twipsPerPixel;
+}
 
 // An RGB colour, or the desktop's window-text colour, which is read from the application
 // palette when it is applied and never assumed to be black.
@@ -47,9 +49,10 @@ public:
 private:
     constexpr Colour() = default;
     constexpr Colour(int red, int green, int blue)
-        : system_(false), red_(red), green_(green), blue_(blue)
-    {
-    }
+        : system_(false)
+        , red_(red)
+        , green_(green)
+        , blue_(blue) {}
     bool system_ = true;
     int red_ = 0, green_ = 0, blue_ = 0;
 };
@@ -75,7 +78,7 @@ struct Control {
     Twips place;           // relative to the client area of the window or of `container`
     int tabIndex;
     Style style{};
-    std::string_view container{}; // the frame that holds it; empty for the window itself
+    std::string_view container{};      // the frame that holds it; empty for the window itself
     std::string_view accessibleName{}; // for boxes, which have no caption of their own
 };
 
@@ -96,8 +99,7 @@ public:
     // Runs once each time the window is built, before it is shown.
     virtual void load() {}
 
-    template <class Widget> Widget& control(std::string_view name) const
-    {
+    template <class Widget> Widget& control(std::string_view name) const {
         auto* found = findChild<Widget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
         Q_ASSERT_X(found, "forms::Window::control", name.data());
         return *found;

@@ -10,8 +10,7 @@ namespace forms {
 
 // The layouts give every caption a fixed box; this face and size fit the tightest of them
 // ("Andassimo  =" in 65 pixels) at 96 dpi and scale with the display's own factor.
-QFont programFont()
-{
+QFont programFont() {
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(10);
@@ -19,8 +18,7 @@ QFont programFont()
     return font;
 }
 
-void applyLook(QApplication& application)
-{
+void applyLook(QApplication& application) {
     // The "Windows" style paints button faces in exactly the colour of the palette; Fusion
     // lightens them.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));

@@ -11,35 +11,33 @@
 namespace forms {
 namespace {
 
-QString qtText(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // The desktop's colours that unset properties fall back on.
 struct SystemColours {
     QColor windowText, windowBackground, buttonFace, buttonText;
 
-    static SystemColours current()
-    {
+    static SystemColours current() {
         const QPalette palette = QApplication::palette();
         return {palette.color(QPalette::WindowText), palette.color(QPalette::Base),
                 palette.color(QPalette::Button), palette.color(QPalette::ButtonText)};
     }
 };
 
-QColor colourOr(const std::optional<Colour>& colour, const QColor& fallback)
-{
+QColor colourOr(const std::optional<Colour>& colour, const QColor& fallback) {
     return colour ? colour->resolved() : fallback;
 }
 
-void paint(QWidget& widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> roles)
-{
+void paint(QWidget& widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> roles) {
     QPalette palette = widget.palette();
     for (const auto& [role, colour] : roles)
         palette.setColor(role, colour);
     widget.setPalette(palette);
 }
 
-QWidget* makeLabel(const Control& control, const SystemColours& system)
-{
+QWidget* makeLabel(const Control& control, const SystemColours& system) {
     auto* label = new ClickableLabel(qtText(control.text));
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -50,8 +48,7 @@ QWidget* makeLabel(const Control& control, const SystemColours& system)
     return label;
 }
 
-QWidget* makeFrame(const Control& control, const SystemColours& system)
-{
+QWidget* makeFrame(const Control& control, const SystemColours& system) {
     auto* frame = new QGroupBox(qtText(control.text));
     frame->setFocusPolicy(Qt::NoFocus);
     frame->setAutoFillBackground(true);
@@ -63,8 +60,7 @@ QWidget* makeFrame(const Control& control, const SystemColours& system)
     return frame;
 }
 
-QWidget* makeCommandButton(const Control& control, const SystemColours& system)
-{
+QWidget* makeCommandButton(const Control& control, const SystemColours& system) {
     auto* button = new CommandButton(qtText(control.text));
     button->setAutoDefault(false);
     button->setDefault(false);
@@ -75,8 +71,7 @@ QWidget* makeCommandButton(const Control& control, const SystemColours& system)
     return button;
 }
 
-QWidget* makeTextBox(const Control& control, const SystemColours& system)
-{
+QWidget* makeTextBox(const Control& control, const SystemColours& system) {
     auto* box = new QLineEdit(qtText(control.text));
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setCursorPosition(0);
@@ -85,8 +80,7 @@ QWidget* makeTextBox(const Control& control, const SystemColours& system)
     return box;
 }
 
-QWidget* makeComboBox(const Control& control, const SystemColours& system)
-{
+QWidget* makeComboBox(const Control& control, const SystemColours& system) {
     auto* box = new QComboBox;
     box->setEditable(true);
     // Typed text must never become a list entry: the list is the catalogue.
@@ -100,24 +94,29 @@ QWidget* makeComboBox(const Control& control, const SystemColours& system)
     return box;
 }
 
-QWidget* make(const Control& control, const SystemColours& system)
-{
+QWidget* make(const Control& control, const SystemColours& system) {
     switch (control.kind) {
-    case Kind::Label: return makeLabel(control, system);
-    case Kind::Frame: return makeFrame(control, system);
-    case Kind::CommandButton: return makeCommandButton(control, system);
-    case Kind::TextBox: return makeTextBox(control, system);
-    case Kind::ComboBox: return makeComboBox(control, system);
+    case Kind::Label:
+        return makeLabel(control, system);
+    case Kind::Frame:
+        return makeFrame(control, system);
+    case Kind::CommandButton:
+        return makeCommandButton(control, system);
+    case Kind::TextBox:
+        return makeTextBox(control, system);
+    case Kind::ComboBox:
+        return makeComboBox(control, system);
     }
     Q_UNREACHABLE();
 }
 
-bool takesFocus(Kind kind) { return kind != Kind::Label && kind != Kind::Frame; }
+bool takesFocus(Kind kind) {
+    return kind != Kind::Label && kind != Kind::Frame;
+}
 
 } // namespace
 
-Window::Window(const Layout& layout)
-{
+Window::Window(const Layout& layout) {
     const SystemColours system = SystemColours::current();
     setWindowTitle(qtText(layout.caption));
     setFixedSize(pixels(layout.clientWidth), pixels(layout.clientHeight));
@@ -148,8 +147,7 @@ Window::Window(const Layout& layout)
         tabOrder.front().second->setFocus();
 }
 
-void Window::onClick(std::string_view controlName, std::function<void()> handler)
-{
+void Window::onClick(std::string_view controlName, std::function<void()> handler) {
     const QString name = qtText(controlName);
     if (auto* button = findChild<QAbstractButton*>(name))
         connect(button, &QAbstractButton::clicked, this, handler);

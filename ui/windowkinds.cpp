@@ -6,19 +6,23 @@ namespace forms {
 
 WindowKind::WindowKind(std::string_view name, Factory factory)
     : name_(name)
-    , factory_(std::move(factory))
-{
+    , factory_(std::move(factory)) {
 }
 
-WindowKind::~WindowKind() { delete window_.data(); }
+WindowKind::~WindowKind() {
+    delete window_.data();
+}
 
 // A closed window lingers hidden until its deferred delete; only a visible one is open.
-bool WindowKind::isOpen() const { return window_ && window_->isVisible(); }
+bool WindowKind::isOpen() const {
+    return window_ && window_->isVisible();
+}
 
-Window* WindowKind::window() const { return isOpen() ? window_.data() : nullptr; }
+Window* WindowKind::window() const {
+    return isOpen() ? window_.data() : nullptr;
+}
 
-void WindowKind::open()
-{
+void WindowKind::open() {
     if (isOpen()) {
         if (window_->isMinimized())
             window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
@@ -37,14 +41,13 @@ void WindowKind::open()
     window_->activateWindow();
 }
 
-void WindowKinds::add(std::string_view name, WindowKind::Factory factory)
-{
+void WindowKinds::add(std::string_view name, WindowKind::Factory factory) {
     kinds_.push_back(std::make_unique<WindowKind>(name, std::move(factory)));
 }
 
-WindowKind& WindowKinds::operator[](std::string_view name)
-{
-    const auto found = std::ranges::find(kinds_, name, [](const auto& kind) { return kind->name(); });
+WindowKind& WindowKinds::operator[](std::string_view name) {
+    const auto found =
+        std::ranges::find(kinds_, name, [](const auto& kind) { return kind->name(); });
     if (found == kinds_.end())
         qFatal("forms: no window kind named %.*s", int(name.size()), name.data());
     return **found;

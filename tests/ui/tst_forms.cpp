@@ -1,0 +1,466 @@
+// The forms layer: building windows from layout tables, the control services, and the opening
+// rules of window kinds, on a small fixture layout of every control kind.
+#include "testsupport.h"
+#include "ui/forms.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSignalSpy>
+#include <QTest>
+
+using forms::Colour;
+using forms::Control;
+using forms::Kind;
+using testsupport::DistinctSystemColours;
+using testsupport::textColour;
+
+namespace {
+
+constexpr Colour red = Colour::rgb(255, 0, 0);
+constexpr Colour blue = Colour::rgb(0, 0, 255);
+
+constexpr Control fixtureControls[] = {
+    //   kind               name       text         left   top  width height  tab
+    {Kind::Frame, "Frame1", "Cornice", {120, 120, 3000, 1500}, 0, {.fore = red}},
+    {Kind::CommandButton,
+     "Inside",
+     "Dentro",
+     {120, 240, 1500, 375},
+     4,
+     {.back = blue, .graphical = true},
+     "Frame1"},
+    {Kind::Label, "Caption", "Etichetta", {3300, 120, 1500, 255}, 1},
+    {Kind::Label, "Clear", "Trasparente", {3300, 1500, 1500, 255}, 7, {.transparent = true}},
+    {Kind::TextBox, "Box", "testo", {3300, 480, 1500, 285}, 3, {}, {}, "Casella"},
+    {Kind::ComboBox, "Roles", "", {3300, 840, 1500, 315}, 2},
+    {Kind::CommandButton, "Plain", "Semplice", {3300, 1200, 1500, 375}, 5, {.back = blue}},
+};
+
+constexpr forms::Layout fixtureLayout{"Finestra di prova", 4950, 1995, Colour::rgb(0, 255, 0),
+                                      fixtureControls};
+
+class FixtureWindow : public forms::Window {
+public:
+    FixtureWindow()
+        : forms::Window(fixtureLayout) {
+        ++built;
+        onClick("Plain", [] { ++clicks; });
+        onClick("Caption", [] { ++clicks; });
+    }
+    void load() override {
+        ++loads;
+        control<QLineEdit>("Box").setText("caricato");
+    }
+    static inline int built = 0, loads = 0, clicks = 0;
+};
+
+void sendKey(Qt::Key key) {
+    QWidget* focused = QApplication::focusWidget();
+    QVERIFY(focused);
+    QTest::keyClick(focused, key);
+}
+
+} // namespace
+
+class TestForms : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+
+    void builderPlacesControlsInPixels_data();
+    void builderPlacesControlsInPixels();
+    void builtWindowHasCaptionClientSizeAndNoParent();
+    void unsetPropertiesTakeTheKindDefaults();
+    void layoutColoursAreExact();
+    void tabOrderFollowsTabIndexSkippingLabelsAndFrames();
+    void addItemAppendsWithoutSelecting();
+    void typedTextNeverBecomesAnEntry();
+    void pickedEntryIsShownFromItsStart();
+    void textBoxTakesAnyLength();
+    void foreColourChangesOnlyTheColour();
+    void windowTextColourIsReadFromTheDesktop();
+    void focusedButtonIsPressedBySpaceAndEnter_data();
+    void focusedButtonIsPressedBySpaceAndEnter();
+    void enterInABoxPressesNothing();
+    void labelAnswersALeftClickAndTakesNoFocus();
+    void openingBuildsLoadsAndShowsActive();
+    void openingAnOpenWindowOnlyBringsItToTheFront();
+    void closingDiscardsAndTheNextOpeningIsFresh();
+    void openingRightAfterClosingBuildsAgain();
+    void openingRestoresAMinimisedWindow();
+    void messageBoxReturnsHoweverItIsDismissed_data();
+    void messageBoxReturnsHoweverItIsDismissed();
+    void eventLoopEndsWhenTheLastWindowCloses();
+};
+
+void TestForms::cleanup() {
+    testsupport::discardAllWindows();
+    FixtureWindow::built = FixtureWindow::loads = FixtureWindow::clicks = 0;
+}
+
+void TestForms::builderPlacesControlsInPixels_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    QTest::addColumn<QString>("container");
+    // 15 twips to a pixel; frame children from the frame's corner.
+    QTest::newRow("frame") << "Frame1" << QRect(8, 8, 200, 100) << "";
+    QTest::newRow("button-in-frame") << "Inside" << QRect(8, 16, 100, 25) << "Frame1";
+    QTest::newRow("label") << "Caption" << QRect(220, 8, 100, 17) << "";
+    QTest::newRow("text-box") << "Box" << QRect(220, 32, 100, 19) << "";
+    QTest::newRow("combo-box") << "Roles" << QRect(220, 56, 100, 21) << "";
+    QTest::newRow("button") << "Plain" << QRect(220, 80, 100, 25) << "";
+}
+
+void TestForms::builderPlacesControlsInPixels() {
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+    QFETCH(QString, container);
+
+    FixtureWindow window;
+    auto* widget = window.findChild<QWidget*>(name);
+    QVERIFY(widget);
+    QCOMPARE(widget->geometry(), geometry);
+    QCOMPARE(widget->parentWidget()->objectName(), container);
+}
+
+void TestForms::builtWindowHasCaptionClientSizeAndNoParent() {
+    FixtureWindow window;
+    QCOMPARE(window.windowTitle(), "Finestra di prova");
+    QCOMPARE(window.size(), QSize(330, 133));
+    QVERIFY(window.isWindow());
+    QCOMPARE(window.parentWidget(), nullptr);
+    QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 255, 0));
+    QVERIFY(window.autoFillBackground());
+    QCOMPARE(window.control<QLineEdit>("Box").text(), "testo");
+    QCOMPARE(window.control<QLineEdit>("Box").accessibleName(), "Casella");
+    QCOMPARE(window.control<QGroupBox>("Frame1").title(), "Cornice");
+}
+
+void TestForms::unsetPropertiesTakeTheKindDefaults() {
+    const DistinctSystemColours desktop;
+    FixtureWindow window;
+
+    auto& label = window.control<QLabel>("Caption");
+    QCOMPARE(label.palette().color(QPalette::WindowText), desktop.buttonText);
+    QCOMPARE(label.palette().color(QPalette::Window), desktop.buttonFace);
+    QVERIFY(label.autoFillBackground());
+    QVERIFY(!window.control<QLabel>("Clear").autoFillBackground());
+
+    for (const char* name : {"Box", "Roles"}) {
+        auto& box = window.control<QWidget>(name);
+        QCOMPARE(box.palette().color(QPalette::Text), desktop.windowText);
+        QCOMPARE(box.palette().color(QPalette::Base), desktop.windowBackground);
+    }
+    // A back colour shows on a button only in graphical style.
+    auto& plain = window.control<QPushButton>("Plain");
+    QCOMPARE(plain.palette().color(QPalette::Button), desktop.buttonFace);
+    QCOMPARE(plain.palette().color(QPalette::ButtonText), desktop.buttonText);
+    QCOMPARE(window.control<QPushButton>("Inside").palette().color(QPalette::Button),
+             QColor(0, 0, 255));
+    QCOMPARE(window.control<QGroupBox>("Frame1").palette().color(QPalette::Window),
+             desktop.buttonFace);
+
+    auto& combo = window.control<QComboBox>("Roles");
+    QVERIFY(combo.isEditable());
+    QCOMPARE(combo.count(), 0);
+    QCOMPARE(combo.currentIndex(), -1);
+    QVERIFY(!plain.isDefault() && !plain.autoDefault());
+}
+
+// Rendered pixels, not only palette entries: a style could tint what it is given.
+void TestForms::layoutColoursAreExact() {
+    QApplication::setStyle("Windows");
+    FixtureWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QImage image = window.grab().toImage();
+    QCOMPARE(image.pixelColor(2, 2), QColor(0, 255, 0));
+    auto& inside = window.control<QPushButton>("Inside");
+    const QPoint centre = inside.mapTo(&window, QPoint(6, inside.height() / 2));
+    QCOMPARE(image.pixelColor(centre), QColor(0, 0, 255));
+}
+
+void TestForms::tabOrderFollowsTabIndexSkippingLabelsAndFrames() {
+    forms::WindowKinds kinds;
+    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
+    kinds.open("fixture");
+    auto* window = kinds["fixture"].window();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+
+    // Tab indexes: Roles 2, Box 3, Inside 4, Plain 5; Frame1, Caption and Clear cannot focus.
+    const QStringList expected = {"Roles", "Box", "Inside", "Plain", "Roles"};
+    for (const QString& name : expected) {
+        QWidget* focused = QApplication::focusWidget();
+        QVERIFY(focused);
+        // An editable combo box hands its focus to its edit field.
+        QWidget* owner = qobject_cast<QLineEdit*>(focused) && focused->parentWidget() != window
+                             ? focused->parentWidget()
+                             : focused;
+        QCOMPARE(owner->objectName(), name);
+        sendKey(Qt::Key_Tab);
+    }
+}
+
+void TestForms::addItemAppendsWithoutSelecting() {
+    FixtureWindow window;
+    auto& box = window.control<QComboBox>("Roles");
+    for (const char* entry : {"primo", "secondo", "primo"})
+        forms::addItem(box, entry);
+    QCOMPARE(box.count(), 3);
+    QCOMPARE(box.itemText(2), "primo");
+    QCOMPARE(forms::listIndex(box), qint16(-1));
+    QCOMPARE(box.currentText(), QString());
+
+    box.setCurrentIndex(1);
+    forms::addItem(box, "terzo");
+    QCOMPARE(forms::listIndex(box), qint16(1));
+    QCOMPARE(box.itemText(3), "terzo");
+}
+
+void TestForms::typedTextNeverBecomesAnEntry() {
+    forms::WindowKinds kinds;
+    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
+    kinds.open("fixture");
+    auto& box = kinds["fixture"].window()->control<QComboBox>("Roles");
+    forms::addItem(box, "Soggetto");
+    box.setFocus();
+    QTest::keyClicks(box.lineEdit(), "Altro");
+    QTest::keyClick(box.lineEdit(), Qt::Key_Return);
+    QCOMPARE(box.count(), 1);
+    QCOMPARE(forms::listIndex(box), qint16(-1));
+}
+
+void TestForms::pickedEntryIsShownFromItsStart() {
+    FixtureWindow window;
+    window.show();
+    auto& box = window.control<QComboBox>("Roles");
+    forms::addItem(box, "Complemento Predicativo dell'Oggetto");
+    box.setCurrentIndex(0);
+    QCOMPARE(box.lineEdit()->cursorPosition(), 0);
+}
+
+void TestForms::textBoxTakesAnyLength() {
+    FixtureWindow window;
+    auto& box = window.control<QLineEdit>("Box");
+    const QString longText(100'000, u'a');
+    box.setText(longText);
+    QCOMPARE(box.text(), longText);
+    QCOMPARE(forms::text(box), longText.toStdString());
+}
+
+void TestForms::foreColourChangesOnlyTheColour() {
+    FixtureWindow window;
+    auto& box = window.control<QLineEdit>("Box");
+    auto& combo = window.control<QComboBox>("Roles");
+    forms::addItem(combo, "Soggetto");
+    combo.setCurrentIndex(0);
+
+    forms::setForeColour(box, Colour::rgb(128, 255, 128));
+    forms::setForeColour(combo, red);
+    QCOMPARE(textColour(box), QColor(128, 255, 128));
+    QCOMPARE(textColour(combo), QColor(255, 0, 0));
+    QCOMPARE(textColour(*combo.lineEdit()), QColor(255, 0, 0));
+    QCOMPARE(box.text(), "testo");
+    QCOMPARE(combo.currentIndex(), 0);
+    QCOMPARE(combo.currentText(), "Soggetto");
+    QCOMPARE(box.palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+}
+
+void TestForms::windowTextColourIsReadFromTheDesktop() {
+    const DistinctSystemColours desktop;
+    FixtureWindow window;
+    auto& box = window.control<QLineEdit>("Box");
+    forms::setForeColour(box, red);
+    forms::setForeColour(box, Colour::windowText());
+    QCOMPARE(textColour(box), desktop.windowText);
+    QCOMPARE(Colour::windowText().resolved(), desktop.windowText);
+}
+
+void TestForms::focusedButtonIsPressedBySpaceAndEnter_data() {
+    QTest::addColumn<Qt::Key>("key");
+    QTest::newRow("space") << Qt::Key_Space;
+    QTest::newRow("return") << Qt::Key_Return;
+    QTest::newRow("keypad-enter") << Qt::Key_Enter;
+}
+
+void TestForms::focusedButtonIsPressedBySpaceAndEnter() {
+    QFETCH(Qt::Key, key);
+    forms::WindowKinds kinds;
+    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
+    kinds.open("fixture");
+    auto& plain = kinds["fixture"].window()->control<QPushButton>("Plain");
+    QVERIFY(QTest::qWaitForWindowActive(kinds["fixture"].window()));
+    plain.setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), &plain);
+    sendKey(key);
+    QCOMPARE(FixtureWindow::clicks, 1);
+}
+
+void TestForms::enterInABoxPressesNothing() {
+    forms::WindowKinds kinds;
+    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
+    kinds.open("fixture");
+    auto& box = kinds["fixture"].window()->control<QLineEdit>("Box");
+    QVERIFY(QTest::qWaitForWindowActive(kinds["fixture"].window()));
+    box.setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), &box);
+    sendKey(Qt::Key_Return);
+    QCOMPARE(FixtureWindow::clicks, 0);
+}
+
+void TestForms::labelAnswersALeftClickAndTakesNoFocus() {
+    FixtureWindow window;
+    window.show();
+    auto& label = window.control<forms::ClickableLabel>("Caption");
+    QCOMPARE(label.focusPolicy(), Qt::NoFocus);
+    QSignalSpy clicked(&label, &forms::ClickableLabel::clicked);
+    QTest::mouseClick(&label, Qt::RightButton);
+    QCOMPARE(clicked.count(), 0);
+    QTest::mouseClick(&label, Qt::LeftButton);
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(FixtureWindow::clicks, 1);
+    // Pressed on the label, released elsewhere: no click.
+    QTest::mousePress(&label, Qt::LeftButton);
+    QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(-5, -5));
+    QCOMPARE(clicked.count(), 1);
+}
+
+void TestForms::openingBuildsLoadsAndShowsActive() {
+    forms::WindowKinds kinds;
+    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
+    QVERIFY(!kinds["fixture"].isOpen());
+    kinds.open("fixture");
+    auto* window = kinds["fixture"].window();
+    QVERIFY(window);
+    QVERIFY(window->isVisible());
+    QCOMPARE(FixtureWindow::built, 1);
+    QCOMPARE(FixtureWindow::loads, 1);
+    QCOMPARE(window->control<QLineEdit>("Box").text(), "caricato");
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QCOMPARE(QApplication::activeWindow(), window);
+    QCOMPARE(window->parentWidget(), nullptr);
+    QVERIFY(!window->isModal());
+}
+
+void TestForms::openingAnOpenWindowOnlyBringsItToTheFront() {
+    forms::WindowKinds kinds;
+    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
+    kinds.add("other", [] { return std::make_unique<FixtureWindow>(); });
+    kinds.open("fixture");
+    auto* window = kinds["fixture"].window();
+    window->control<QLineEdit>("Box").setText("scritto dall'alunno");
+    kinds.open("other");
+    QVERIFY(QTest::qWaitForWindowActive(kinds["other"].window()));
+
+    kinds.open("fixture");
+    QCOMPARE(kinds["fixture"].window(), window);
+    QCOMPARE(FixtureWindow::built, 2);
+    QCOMPARE(FixtureWindow::loads, 2);
+    QCOMPARE(window->control<QLineEdit>("Box").text(), "scritto dall'alunno");
+    QTRY_COMPARE(QApplication::activeWindow(), window);
+    QVERIFY(kinds["other"].isOpen());
+}
+
+void TestForms::closingDiscardsAndTheNextOpeningIsFresh() {
+    forms::WindowKinds kinds;
+    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
+    kinds.open("fixture");
+    QPointer<forms::Window> first = kinds["fixture"].window();
+    first->control<QLineEdit>("Box").setText("perso");
+    QVERIFY(first->close());
+    QVERIFY(!kinds["fixture"].isOpen());
+    QCOMPARE(kinds["fixture"].window(), nullptr);
+    QTRY_VERIFY(first.isNull());
+
+    kinds.open("fixture");
+    QCOMPARE(FixtureWindow::built, 2);
+    QCOMPARE(FixtureWindow::loads, 2);
+    QCOMPARE(kinds["fixture"].window()->control<QLineEdit>("Box").text(), "caricato");
+}
+
+// The closed window is only deleted later; the opening must not mistake it for an open one.
+void TestForms::openingRightAfterClosingBuildsAgain() {
+    forms::WindowKinds kinds;
+    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
+    kinds.open("fixture");
+    auto* first = kinds["fixture"].window();
+    first->close();
+    kinds.open("fixture");
+    QVERIFY(kinds["fixture"].isOpen());
+    QVERIFY(kinds["fixture"].window() != first);
+    QCOMPARE(FixtureWindow::built, 2);
+}
+
+void TestForms::openingRestoresAMinimisedWindow() {
+    forms::WindowKinds kinds;
+    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
+    kinds.open("fixture");
+    auto* window = kinds["fixture"].window();
+    window->showMinimized();
+    QVERIFY(window->isMinimized());
+    kinds.open("fixture");
+    QVERIFY(!window->isMinimized());
+    QCOMPARE(FixtureWindow::loads, 1);
+}
+
+void TestForms::messageBoxReturnsHoweverItIsDismissed_data() {
+    QTest::addColumn<std::function<void(QWidget&)>>("dismiss");
+    const auto key = [](Qt::Key k) {
+        return std::function<void(QWidget&)>([k](QWidget& box) {
+            QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, k);
+        });
+    };
+    QTest::newRow("ok-button") << std::function<void(QWidget&)>([](QWidget& box) {
+        QTest::mouseClick(static_cast<QMessageBox&>(box).button(QMessageBox::Ok), Qt::LeftButton);
+    });
+    QTest::newRow("enter") << key(Qt::Key_Return);
+    QTest::newRow("space") << key(Qt::Key_Space);
+    QTest::newRow("escape") << key(Qt::Key_Escape);
+    QTest::newRow("close-box") << std::function<void(QWidget&)>([](QWidget& box) { box.close(); });
+}
+
+void TestForms::messageBoxReturnsHoweverItIsDismissed() {
+    QFETCH(std::function<void(QWidget&)>, dismiss);
+    QString text;
+    QMessageBox::Icon icon{};
+    QList<QAbstractButton*> buttons;
+    Qt::WindowModality modality{};
+    testsupport::ModalAnswer answer([&](QWidget& widget) {
+        auto& box = static_cast<QMessageBox&>(widget);
+        text = box.text();
+        icon = box.icon();
+        buttons = box.buttons();
+        modality = box.windowModality();
+        dismiss(box);
+    });
+    forms::messageBox("Un messaggio <b>semplice</b>", "TITOLO");
+    QVERIFY(answer.fired());
+    QCOMPARE(answer.title(), "TITOLO");
+    QCOMPARE(text, "Un messaggio <b>semplice</b>");
+    QCOMPARE(icon, QMessageBox::Information);
+    QCOMPARE(buttons.size(), 1);
+    QCOMPARE(modality, Qt::ApplicationModal);
+}
+
+void TestForms::eventLoopEndsWhenTheLastWindowCloses() {
+    forms::WindowKinds kinds;
+    kinds.add("first", [] { return std::make_unique<FixtureWindow>(); });
+    kinds.add("second", [] { return std::make_unique<FixtureWindow>(); });
+    bool runningAfterFirstClose = false;
+    const int exitCode = testsupport::runEventLoop([&] {
+        kinds.open("first");
+        kinds.open("second");
+        kinds["first"].window()->close();
+        QTimer::singleShot(0, [&] {
+            runningAfterFirstClose = true;
+            kinds["second"].window()->close();
+        });
+    });
+    QCOMPARE(exitCode, 0);
+    QVERIFY(runningAfterFirstClose);
+}
+
+QTEST_MAIN(TestForms)
+#include "tst_forms.moc"
