@@ -10,8 +10,7 @@
 namespace {
 
 // Without a display Qt would abort with a core dump; say it plainly instead.
-bool hasDisplay()
-{
+bool hasDisplay() {
     const auto set = [](const char* name) {
         const char* value = std::getenv(name);
         return value && *value;
@@ -21,8 +20,7 @@ bool hasDisplay()
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     if (!hasDisplay()) {
         std::fputs("eserciziario: nessuno schermo disponibile (DISPLAY non impostato): "
                    "avviare il programma da una sessione grafica.\n",

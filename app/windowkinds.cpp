@@ -10,8 +10,7 @@ namespace {
 
 using exercises::FirstRoleBox;
 
-forms::WindowKind::Factory sentenceWindow(std::string_view kind, FirstRoleBox firstRoleBox)
-{
+forms::WindowKind::Factory sentenceWindow(std::string_view kind, FirstRoleBox firstRoleBox) {
     const content::SentenceSet& set = *content::sentenceSetOf(kind);
     return [&set, firstRoleBox] {
         return std::make_unique<exercises::SentenceWindow>(set, firstRoleBox);
@@ -20,8 +19,7 @@ forms::WindowKind::Factory sentenceWindow(std::string_view kind, FirstRoleBox fi
 
 } // namespace
 
-void addWindowKinds(forms::WindowKinds& kinds)
-{
+void addWindowKinds(forms::WindowKinds& kinds) {
     kinds.add("Form1", [&kinds] { return std::make_unique<MainWindow>(kinds); });
     kinds.add("Form2", [&kinds] { return std::make_unique<SentenceMenu>(kinds); });
     kinds.add("Form3", [] { return std::make_unique<exercises::VerbWindow>(); });

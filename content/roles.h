@@ -42,8 +42,7 @@ inline constexpr std::array<std::string_view, 25> roleCatalogue = {
 
 // True when both indexes name catalogue entries that read exactly the same: the same entry, or
 // the two places of "Complemento Oggetto". A pupil cannot tell those two apart on screen.
-constexpr bool sameRole(int a, int b)
-{
+constexpr bool sameRole(int a, int b) {
     const auto inCatalogue = [](int i) { return i >= 0 && i < int(roleCatalogue.size()); };
     return inCatalogue(a) && inCatalogue(b) && roleCatalogue[a] == roleCatalogue[b];
 }

@@ -16,8 +16,8 @@ namespace content {
 inline constexpr int rowCount = 8;
 
 struct Row {
-    std::string_view chunk;  // empty in a row without a chunk
-    std::optional<int> key;  // a catalogue index; none exactly when the chunk is empty
+    std::string_view chunk; // empty in a row without a chunk
+    std::optional<int> key; // a catalogue index; none exactly when the chunk is empty
 };
 
 struct SentenceSet {
@@ -25,8 +25,7 @@ struct SentenceSet {
     std::array<Row, rowCount> rows;
 
     // The number of chunks: the keyed rows are rows 1 to chunkCount().
-    constexpr int chunkCount() const
-    {
+    constexpr int chunkCount() const {
         int n = 0;
         while (n < rowCount && rows[n].key)
             ++n;

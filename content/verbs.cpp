@@ -2,8 +2,7 @@
 
 namespace content {
 
-bool isRightInfinitive(const VerbItem& item, std::string_view typed)
-{
+bool isRightInfinitive(const VerbItem& item, std::string_view typed) {
     return typed == item.infinitive;
 }
 
