@@ -15,36 +15,21 @@ using forms::Kind;
 constexpr forms::Style transparent{.transparent = true};
 
 // Label1 reaches under Text1; the text box, built after it, covers the overlap.
+// clang-format off
 constexpr Control verbControls[] = {
-    //   kind               name        text                left   top  width height  tab
-    {Kind::CommandButton,
-     "Command1",
-     "Verifica Risposte",
-     {120, 1560, 1455, 375},
-     0,
-     {.back = Colour::rgb(0, 0, 192), .graphical = true}},
-    {Kind::Label, "Label1", verbItems[0].prompt, {120, 120, 1695, 255}, 1, transparent},
-    {Kind::TextBox,
-     "Text1",
-     "",
-     {1080, 120, 2775, 285},
-     2,
-     {.fore = Colour::rgb(0, 0, 0)},
-     {},
-     "Infinito di Cossi"},
-    {Kind::Label, "Label2", verbItems[1].prompt, {120, 480, 975, 255}, 3, transparent},
-    {Kind::TextBox, "Text2", "", {1080, 480, 2775, 285}, 4, {}, {}, "Infinito di Andassimo"},
-    {Kind::Label, "Label3", verbItems[2].prompt, {120, 840, 975, 255}, 5, transparent},
-    {Kind::TextBox, "Text3", "", {1080, 840, 2775, 285}, 6, {}, {}, "Infinito di Uscimmo"},
-    {Kind::Label, "Label4", verbItems[3].prompt, {120, 1200, 975, 255}, 7, transparent},
-    {Kind::TextBox, "Text4", "", {1080, 1200, 2775, 285}, 8, {}, {}, "Infinito di Andaste"},
-    {Kind::CommandButton,
-     "Command2",
-     "Reset",
-     {2280, 1560, 1575, 375},
-     9,
-     {.back = Colour::rgb(255, 255, 0), .graphical = true}},
+    //  kind               name        text                 left   top  width height tab
+    {Kind::CommandButton, "Command1", "Verifica Risposte", { 120, 1560, 1455, 375}, 0, {.back = Colour::rgb(0, 0, 192), .graphical = true}},
+    {Kind::Label,         "Label1",   verbItems[0].prompt, { 120,  120, 1695, 255}, 1, transparent},
+    {Kind::TextBox,       "Text1",    "",                  {1080,  120, 2775, 285}, 2, {.fore = Colour::rgb(0, 0, 0)}, {}, "Infinito di Cossi"},
+    {Kind::Label,         "Label2",   verbItems[1].prompt, { 120,  480,  975, 255}, 3, transparent},
+    {Kind::TextBox,       "Text2",    "",                  {1080,  480, 2775, 285}, 4, {}, {}, "Infinito di Andassimo"},
+    {Kind::Label,         "Label3",   verbItems[2].prompt, { 120,  840,  975, 255}, 5, transparent},
+    {Kind::TextBox,       "Text3",    "",                  {1080,  840, 2775, 285}, 6, {}, {}, "Infinito di Uscimmo"},
+    {Kind::Label,         "Label4",   verbItems[3].prompt, { 120, 1200,  975, 255}, 7, transparent},
+    {Kind::TextBox,       "Text4",    "",                  {1080, 1200, 2775, 285}, 8, {}, {}, "Infinito di Andaste"},
+    {Kind::CommandButton, "Command2", "Reset",             {2280, 1560, 1575, 375}, 9, {.back = Colour::rgb(255, 255, 0), .graphical = true}},
 };
+// clang-format on
 
 constexpr forms::Layout verbLayout{"Inserisci il Verbo al modo infinito", 3990, 2100,
                                    Colour::rgb(0, 255, 0), verbControls};

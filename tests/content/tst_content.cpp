@@ -12,13 +12,11 @@ Q_DECLARE_METATYPE(content::Verdict)
 namespace {
 
 // Code points, not bytes: "à" and "è" are single precomposed characters.
-qsizetype characters(std::string_view text)
-{
+qsizetype characters(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size())).size();
 }
 
-const content::SentenceSet& setNamed(const QByteArray& kind)
-{
+const content::SentenceSet& setNamed(const QByteArray& kind) {
     const auto* set = content::sentenceSetOf(kind.toStdString());
     Q_ASSERT(set);
     return *set;
@@ -43,8 +41,7 @@ private slots:
     void infinitiveMustMatchExactly();
 };
 
-void TestContent::catalogueHasTwentyFiveEntriesInKeyOrder()
-{
+void TestContent::catalogueHasTwentyFiveEntriesInKeyOrder() {
     QCOMPARE(content::roleCatalogue.size(), 25u);
     QCOMPARE(content::roleCatalogue[0], "Soggetto");
     QCOMPARE(content::roleCatalogue[4], "Complemento Oggetto");
@@ -59,8 +56,7 @@ void TestContent::catalogueHasTwentyFiveEntriesInKeyOrder()
             QCOMPARE(content::roleCatalogue[i] == content::roleCatalogue[j], i == 4 && j == 6);
 }
 
-void TestContent::catalogueTextsArePlain()
-{
+void TestContent::catalogueTextsArePlain() {
     constexpr int lengths[] = {8,  17, 18, 6,  19, 22, 19, 29, 27, 36, 20, 20, 20,
                                29, 19, 30, 20, 24, 21, 36, 36, 19, 24, 22, 28};
     for (std::size_t i = 0; i < content::roleCatalogue.size(); ++i) {
@@ -74,30 +70,30 @@ void TestContent::catalogueTextsArePlain()
     }
 }
 
-void TestContent::setsHoldTheirTextsAsStored_data()
-{
+void TestContent::setsHoldTheirTextsAsStored_data() {
     QTest::addColumn<QByteArray>("kind");
     QTest::addColumn<QString>("sentence");
     QTest::addColumn<qsizetype>("sentenceLength");
     QTest::addColumn<QStringList>("chunks");
 
-    QTest::newRow("primo") << QByteArray("primo")
-                           << u"La capra divora le foglie delle piante"_qs << qsizetype(38)
+    QTest::newRow("primo") << QByteArray("primo") << u"La capra divora le foglie delle piante"_qs
+                           << qsizetype(38)
                            << QStringList{"La Capra", "divora", "le foglie", "delle piante"};
     QTest::newRow("Secondo") << QByteArray("Secondo")
                              << u"Il nome di madre conferisce dignit\u00e0"_qs << qsizetype(35)
-                             << QStringList{"Il nome", "di madre", "conferisce", u"dignit\u00e0"_qs};
+                             << QStringList{"Il nome", "di madre", "conferisce",
+                                            u"dignit\u00e0"_qs};
     QTest::newRow("terzoo") << QByteArray("terzoo")
                             << u"Lorenzo de' Medici fu soprannominato il Magnifico"_qs
                             << qsizetype(49)
-                            << QStringList{"Lorenzo de'Medici", "fu soprannominato", "il Magnifico"};
+                            << QStringList{"Lorenzo de'Medici", "fu soprannominato",
+                                           "il Magnifico"};
     QTest::newRow("quarto") << QByteArray("quarto")
                             << u"La mamma \u00e8 uscita a comprare le mele "_qs << qsizetype(37)
                             << QStringList{"La mamma", u"\u00e8 uscita a comprare"_qs, "le mele"};
 }
 
-void TestContent::setsHoldTheirTextsAsStored()
-{
+void TestContent::setsHoldTheirTextsAsStored() {
     QFETCH(QByteArray, kind);
     QFETCH(QString, sentence);
     QFETCH(qsizetype, sentenceLength);
@@ -114,8 +110,7 @@ void TestContent::setsHoldTheirTextsAsStored()
     }
 }
 
-void TestContent::setsKeepTheirInvariants()
-{
+void TestContent::setsKeepTheirInvariants() {
     for (const auto& [kind, set] : content::sentenceKinds) {
         const int n = set.chunkCount();
         QVERIFY(n == 3 || n == 4);
@@ -134,8 +129,7 @@ void TestContent::setsKeepTheirInvariants()
              "\xc3\xa0");
 }
 
-void TestContent::eachWindowKindCarriesItsSet()
-{
+void TestContent::eachWindowKindCarriesItsSet() {
     QCOMPARE(content::sentenceSetOf("primo"), &content::firstSet);
     QCOMPARE(content::sentenceSetOf("Secondo"), &content::secondSet);
     QCOMPARE(content::sentenceSetOf("terzoo"), &content::thirdSet);
@@ -144,8 +138,7 @@ void TestContent::eachWindowKindCarriesItsSet()
     QCOMPARE(content::sentenceSetOf("secondo"), nullptr);
 }
 
-void TestContent::judgeRow_data()
-{
+void TestContent::judgeRow_data() {
     QTest::addColumn<QByteArray>("kind");
     QTest::addColumn<int>("row");
     QTest::addColumn<int>("selection");
@@ -187,8 +180,7 @@ void TestContent::judgeRow_data()
     row("primo-r9-outside", "primo", 9, 0, Verdict::NotJudged);
 }
 
-void TestContent::judgeRow()
-{
+void TestContent::judgeRow() {
     QFETCH(QByteArray, kind);
     QFETCH(int, row);
     QFETCH(int, selection);
@@ -196,8 +188,7 @@ void TestContent::judgeRow()
     QCOMPARE(content::judgeRow(setNamed(kind), row, selection), verdict);
 }
 
-void TestContent::judgeSetJudgesEachRowByItself()
-{
+void TestContent::judgeSetJudgesEachRowByItself() {
     using V = Verdict;
     constexpr V R = V::Right, W = V::Wrong, N = V::NotJudged;
     using Verdicts = std::array<Verdict, content::rowCount>;
@@ -218,8 +209,7 @@ void TestContent::judgeSetJudgesEachRowByItself()
              (Verdicts{W, W, W, N, N, N, N, N}));
 }
 
-void TestContent::verbItemsKeepTheirBlanks()
-{
+void TestContent::verbItemsKeepTheirBlanks() {
     using content::verbItems;
     QCOMPARE(verbItems[0].prompt, "Cossi" + std::string(7, ' ') + "=");
     QCOMPARE(verbItems[1].prompt, "Andassimo  =");
@@ -231,8 +221,7 @@ void TestContent::verbItemsKeepTheirBlanks()
     QCOMPARE(verbItems[1].infinitive, verbItems[3].infinitive);
 }
 
-void TestContent::infinitiveMustMatchExactly_data()
-{
+void TestContent::infinitiveMustMatchExactly_data() {
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("right");
@@ -254,8 +243,7 @@ void TestContent::infinitiveMustMatchExactly_data()
     QTest::newRow("long") << 0 << QString(100'000, u'c') << false;
 }
 
-void TestContent::infinitiveMustMatchExactly()
-{
+void TestContent::infinitiveMustMatchExactly() {
     QFETCH(int, item);
     QFETCH(QString, typed);
     QFETCH(bool, right);

@@ -21,22 +21,18 @@ namespace {
 constexpr Colour red = Colour::rgb(255, 0, 0);
 constexpr Colour blue = Colour::rgb(0, 0, 255);
 
+// clang-format off
 constexpr Control fixtureControls[] = {
-    //   kind               name       text         left   top  width height  tab
-    {Kind::Frame, "Frame1", "Cornice", {120, 120, 3000, 1500}, 0, {.fore = red}},
-    {Kind::CommandButton,
-     "Inside",
-     "Dentro",
-     {120, 240, 1500, 375},
-     4,
-     {.back = blue, .graphical = true},
-     "Frame1"},
-    {Kind::Label, "Caption", "Etichetta", {3300, 120, 1500, 255}, 1},
-    {Kind::Label, "Clear", "Trasparente", {3300, 1500, 1500, 255}, 7, {.transparent = true}},
-    {Kind::TextBox, "Box", "testo", {3300, 480, 1500, 285}, 3, {}, {}, "Casella"},
-    {Kind::ComboBox, "Roles", "", {3300, 840, 1500, 315}, 2},
-    {Kind::CommandButton, "Plain", "Semplice", {3300, 1200, 1500, 375}, 5, {.back = blue}},
+    //  kind               name       text           left   top  width height tab
+    {Kind::Frame,         "Frame1",  "Cornice",     { 120,  120, 3000, 1500}, 0, {.fore = red}},
+    {Kind::CommandButton, "Inside",  "Dentro",      { 120,  240, 1500,  375}, 4, {.back = blue, .graphical = true}, "Frame1"},
+    {Kind::Label,         "Caption", "Etichetta",   {3300,  120, 1500,  255}, 1},
+    {Kind::Label,         "Clear",   "Trasparente", {3300, 1500, 1500,  255}, 7, {.transparent = true}},
+    {Kind::TextBox,       "Box",     "testo",       {3300,  480, 1500,  285}, 3, {}, {}, "Casella"},
+    {Kind::ComboBox,      "Roles",   "",            {3300,  840, 1500,  315}, 2},
+    {Kind::CommandButton, "Plain",   "Semplice",    {3300, 1200, 1500,  375}, 5, {.back = blue}},
 };
+// clang-format on
 
 constexpr forms::Layout fixtureLayout{"Finestra di prova", 4950, 1995, Colour::rgb(0, 255, 0),
                                       fixtureControls};
