@@ -1,0 +1,246 @@
+// The built program on a real X server with a window manager, driven with the keyboard and the
+// mouse and judged from the pixels on screen and from its exit code.
+#include "xsession.h"
+
+#include <QTest>
+
+using e2e::px;
+
+namespace {
+
+const QColor lightGreen(128, 255, 128), green(0, 255, 0), red(255, 0, 0), black(0, 0, 0);
+
+// The inside of a box of the layout, in the window's pixels, clear of its border.
+QRect inside(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height)).adjusted(3, 3, -3, -3);
+}
+QRect roleBox(int row) {
+    return inside(2160, 480 + 360 * (row - 1), 2175 - 300, 315);
+}
+QRect answerBox(int item) {
+    return inside(1080, 120 + 360 * (item - 1), 2775, 285);
+}
+const QList<QRect> roleBoxes{roleBox(1), roleBox(2), roleBox(3), roleBox(4)};
+const QList<QRect> answerBoxes{answerBox(1), answerBox(2), answerBox(3), answerBox(4)};
+
+// Each box's text is drawn in its expected colour; says which box is not.
+bool inksAre(const QImage& screen, const QList<QRect>& boxes, const QList<QColor>& expected) {
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        const QColor drawn = e2e::ink(screen, boxes[i]);
+        if (!e2e::near(drawn, expected[i])) {
+            qWarning() << "box" << i + 1 << "drawn in" << drawn << "expected" << expected[i];
+            return false;
+        }
+    }
+    return true;
+}
+
+QPoint centre(int left, int top, int width, int height) {
+    return QRect(px(left), px(top), px(width), px(height)).center();
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void welcomeBoxIsTheFirstAndOnlyWindow_data();
+    void welcomeBoxIsTheFirstAndOnlyWindow();
+    void logicalAnalysisFromStartToVerdict();
+    void verbsAreJudgedExactly();
+    void closingTheMainWindowFirstKeepsTheProgramRunning();
+    void aSecondClickNeverMakesASecondWindow();
+
+private:
+    // Starts the program and answers the welcome box with `dismissal` keys; returns Form1.
+    qulonglong startToMainWindow(const QStringList& dismissal = {"Escape"});
+    qulonglong waitForWindow(const QString& title);
+    void closeAllAndExpectExitZero();
+
+    std::unique_ptr<e2e::XSession> session_;
+    QProcess program_;
+};
+
+void TestEndToEnd::initTestCase() {
+    session_ = std::make_unique<e2e::XSession>();
+    QVERIFY2(session_->isReady(), "Xvfb and openbox did not start");
+}
+
+void TestEndToEnd::cleanup() {
+    if (program_.state() != QProcess::NotRunning) {
+        program_.kill();
+        program_.waitForFinished(5000);
+    }
+}
+
+qulonglong TestEndToEnd::waitForWindow(const QString& title) {
+    std::optional<qulonglong> found;
+    [&] {
+        QTRY_VERIFY_WITH_TIMEOUT((found = session_->window(program_.processId(), title)), 10000);
+    }();
+    return found.value_or(0);
+}
+
+qulonglong TestEndToEnd::startToMainWindow(const QStringList& dismissal) {
+    program_.setProcessEnvironment(session_->environment());
+    program_.start(QStringLiteral(ESERCIZIARIO_BINARY), {});
+    if (!program_.waitForStarted(10000))
+        return 0;
+    const qulonglong welcome = waitForWindow("BENVENUTO");
+    if (!welcome)
+        return 0;
+    session_->keys(welcome, dismissal);
+    return waitForWindow("Prova Esercizi Zerbalto");
+}
+
+void TestEndToEnd::closeAllAndExpectExitZero() {
+    for (const QString& id : session_->windows(program_.processId()))
+        session_->close(id.toULongLong());
+    QTRY_COMPARE_WITH_TIMEOUT(program_.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program_.exitCode(), 0);
+}
+
+void TestEndToEnd::welcomeBoxIsTheFirstAndOnlyWindow_data() {
+    QTest::addColumn<QStringList>("dismissal");
+    QTest::newRow("escape") << QStringList{"Escape"};
+    QTest::newRow("enter") << QStringList{"Return"};
+    QTest::newRow("space") << QStringList{"space"};
+    QTest::newRow("close-shortcut") << QStringList{"alt+F4"};
+    QTest::newRow("ok-button") << QStringList{};
+}
+
+void TestEndToEnd::welcomeBoxIsTheFirstAndOnlyWindow() {
+    QFETCH(QStringList, dismissal);
+    program_.setProcessEnvironment(session_->environment());
+    program_.start(QStringLiteral(ESERCIZIARIO_BINARY), {});
+    QVERIFY(program_.waitForStarted(10000));
+    const qulonglong welcome = waitForWindow("BENVENUTO");
+    QVERIFY(welcome);
+    QCOMPARE(session_->windows(program_.processId()).size(), 1);
+
+    if (dismissal.isEmpty()) {
+        // The OK button sits centred at the bottom of the box.
+        const QSize size = session_->clientSize(welcome);
+        session_->click(welcome, QPoint(size.width() / 2, size.height() - 20));
+    } else {
+        session_->keys(welcome, dismissal);
+    }
+    const qulonglong main = waitForWindow("Prova Esercizi Zerbalto");
+    QVERIFY(main);
+    QCOMPARE(session_->clientSize(main), QSize(340, 142));
+    QCOMPARE(session_->windows(program_.processId()).size(), 1);
+    // The focus is on "Verbi all'infinito": Space opens the verb window.
+    session_->keys(main, {"space"});
+    QVERIFY(waitForWindow("Inserisci il Verbo al modo infinito"));
+
+    session_->close(waitForWindow("Inserisci il Verbo al modo infinito"));
+    QTRY_COMPARE(session_->windows(program_.processId()).size(), 1);
+    session_->close(main);
+    QTRY_COMPARE_WITH_TIMEOUT(program_.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(program_.exitCode(), 0);
+}
+
+void TestEndToEnd::logicalAnalysisFromStartToVerdict() {
+    const qulonglong main = startToMainWindow();
+    QVERIFY(main);
+    session_->click(main, QPoint(16, 56) + QPoint(156, 16)); // "Analisi Logica"
+    const qulonglong menu = waitForWindow("Analisi logica");
+    QVERIFY(menu);
+    session_->click(menu, QPoint(60, 40)); // the first sentence
+    const qulonglong first = waitForWindow("Prima frase");
+    QVERIFY(first);
+
+    // From Text1, Tab eight times to Combo1; Down from no pick lands on entry 0. Row 3 picks the
+    // second "Complemento Oggetto" (entry 6); row 2 a wrong role.
+    QStringList picks(8, "Tab");
+    picks << "Down"; // row 1: 0 Soggetto
+    picks << "Tab"
+          << "Down"
+          << "Down"
+          << "Down"; // row 2: 2 Predicato Nominale
+    picks << "Tab";  // row 3: 6
+    for (int i = 0; i <= 6; ++i)
+        picks << "Down";
+    picks << "Tab"; // row 4: 13
+    for (int i = 0; i <= 13; ++i)
+        picks << "Down";
+    session_->keys(first, picks);
+    session_->click(first, centre(4440, 480, 2895, 375)); // "Verifica risposte"
+
+    const QList<QColor> verdicts{lightGreen, red, lightGreen, lightGreen};
+    QTRY_VERIFY_WITH_TIMEOUT(inksAre(session_->grab(first), roleBoxes, verdicts), 5000);
+
+    session_->click(first, centre(4440, 960, 2895, 375)); // "Resetta"
+    QTRY_VERIFY_WITH_TIMEOUT(inksAre(session_->grab(first), roleBoxes, QList<QColor>(4, black)),
+                             5000);
+    closeAllAndExpectExitZero();
+}
+
+void TestEndToEnd::verbsAreJudgedExactly() {
+    const qulonglong main = startToMainWindow();
+    QVERIFY(main);
+    session_->click(main, QPoint(16, 24) + QPoint(156, 16)); // "Verbi all'infinito"
+    const qulonglong verbs = waitForWindow("Inserisci il Verbo al modo infinito");
+    QVERIFY(verbs);
+
+    const QStringList answers{"cuocere", "Andare", "uscire", "andare"};
+    for (int item = 1; item <= 4; ++item) {
+        session_->click(verbs, answerBox(item).center());
+        session_->type(verbs, answers[item - 1]);
+    }
+    session_->click(verbs, centre(120, 1560, 1455, 375)); // "Verifica Risposte"
+
+    const QList<QColor> verdicts{green, red, green, green};
+    QTRY_VERIFY_WITH_TIMEOUT(inksAre(session_->grab(verbs), answerBoxes, verdicts), 5000);
+
+    // The desktop's window-text colour is black under a bare window manager.
+    session_->click(verbs, centre(2280, 1560, 1575, 375)); // "Reset"
+    QTRY_VERIFY_WITH_TIMEOUT(inksAre(session_->grab(verbs), answerBoxes, QList<QColor>(4, black)),
+                             5000);
+    closeAllAndExpectExitZero();
+}
+
+void TestEndToEnd::closingTheMainWindowFirstKeepsTheProgramRunning() {
+    const qulonglong main = startToMainWindow();
+    QVERIFY(main);
+    session_->click(main, QPoint(172, 72));
+    const qulonglong menu = waitForWindow("Analisi logica");
+    QVERIFY(menu);
+    session_->close(main);
+    QTRY_COMPARE(session_->windows(program_.processId()).size(), 1);
+    QCOMPARE(program_.state(), QProcess::Running);
+
+    session_->click(menu, QPoint(60, 64)); // the second sentence
+    const qulonglong second = waitForWindow("Prima frase");
+    QVERIFY(second);
+    session_->close(menu);
+    QTRY_COMPARE(session_->windows(program_.processId()).size(), 1);
+    QCOMPARE(program_.state(), QProcess::Running);
+    session_->close(second);
+    QTRY_COMPARE_WITH_TIMEOUT(program_.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program_.exitCode(), 0);
+}
+
+void TestEndToEnd::aSecondClickNeverMakesASecondWindow() {
+    const qulonglong main = startToMainWindow();
+    QVERIFY(main);
+    for (int i = 0; i < 2; ++i) {
+        session_->click(main, QPoint(172, 40));
+        session_->click(main, QPoint(172, 72));
+    }
+    const qulonglong menu = waitForWindow("Analisi logica");
+    QVERIFY(menu);
+    session_->click(menu, QPoint(60, 40));
+    session_->click(menu, QPoint(60, 40));
+    QVERIFY(waitForWindow("Prima frase"));
+    QCOMPARE(session_->windows(program_.processId()).size(), 4);
+    closeAllAndExpectExitZero();
+}
+
+QTEST_GUILESS_MAIN(TestEndToEnd)
+#include "tst_e2e.moc"

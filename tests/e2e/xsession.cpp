@@ -1,0 +1,159 @@
+#include "xsession.h"
+
+#include <QDeadlineTimer>
+#include <QThread>
+
+namespace e2e {
+namespace {
+
+constexpr int startTimeoutMs = 15000;
+
+// Polls `ready` until it holds or the deadline passes. The X tools answer from another
+// process, so there is no signal to wait on.
+template <class Predicate> bool waitFor(Predicate ready, int timeoutMs = startTimeoutMs) {
+    QDeadlineTimer deadline(timeoutMs);
+    while (!ready()) {
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(20);
+    }
+    return true;
+}
+
+void stop(QProcess& process) {
+    if (process.state() == QProcess::NotRunning)
+        return;
+    process.terminate();
+    if (!process.waitForFinished(3000)) {
+        process.kill();
+        process.waitForFinished(3000);
+    }
+}
+
+} // namespace
+
+XSession::XSession() {
+    // -displayfd 1: Xvfb picks a free display and writes its number on standard output.
+    server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x800x24", "-nolisten", "tcp"});
+    if (!server_.waitForStarted(startTimeoutMs))
+        return;
+    if (!waitFor([this] {
+            server_.waitForReadyRead(100);
+            return server_.canReadLine();
+        }))
+        return;
+    display_ = ":" + QString::fromLatin1(server_.readLine()).trimmed();
+
+    windowManager_.setProcessEnvironment(environment());
+    windowManager_.start("openbox", {"--sm-disable"});
+    if (!windowManager_.waitForStarted(startTimeoutMs))
+        return;
+    ready_ = waitFor([this] {
+        return run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
+    });
+}
+
+XSession::~XSession() {
+    stop(windowManager_);
+    stop(server_);
+}
+
+QProcessEnvironment XSession::environment() const {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DISPLAY", display_);
+    environment.remove("QT_QPA_PLATFORM");
+    environment.remove("WAYLAND_DISPLAY");
+    return environment;
+}
+
+QString XSession::run(const QString& program, const QStringList& arguments) const {
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    process.start(program, arguments);
+    if (!process.waitForFinished(10000) || process.exitCode() != 0)
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList XSession::windows(qint64 pid) const {
+    return xdotool(
+               {"search", "--all", "--onlyvisible", "--pid", QString::number(pid), "--name", "."})
+        .split('\n', Qt::SkipEmptyParts);
+}
+
+std::optional<qulonglong> XSession::window(qint64 pid, const QString& title) const {
+    for (const QString& id : windows(pid))
+        if (xdotool({"getwindowname", id}).chopped(1) == title)
+            return id.toULongLong();
+    return std::nullopt;
+}
+
+QSize XSession::clientSize(qulonglong window) const {
+    QSize size;
+    for (const QString& line :
+         xdotool({"getwindowgeometry", "--shell", QString::number(window)}).split('\n')) {
+        if (line.startsWith("WIDTH="))
+            size.setWidth(line.mid(6).toInt());
+        else if (line.startsWith("HEIGHT="))
+            size.setHeight(line.mid(7).toInt());
+    }
+    return size;
+}
+
+void XSession::keys(qulonglong window, const QStringList& keys) const {
+    xdotool(
+        QStringList{"windowactivate", "--sync", QString::number(window), "key", "--delay", "30"} +
+        keys);
+}
+
+void XSession::type(qulonglong window, const QString& text) const {
+    xdotool({"windowactivate", "--sync", QString::number(window), "type", "--delay", "20", text});
+}
+
+void XSession::click(qulonglong window, QPoint point) const {
+    xdotool({"mousemove", "--window", QString::number(window), QString::number(point.x()),
+             QString::number(point.y()), "click", "1"});
+}
+
+void XSession::close(qulonglong window) const {
+    keys(window, {"alt+F4"});
+}
+
+QImage XSession::grab(qulonglong window, bool withFrame) const {
+    QProcess process;
+    process.setProcessEnvironment(environment());
+    QStringList arguments{"-window", QString::number(window)};
+    if (withFrame)
+        arguments.prepend("-frame");
+    process.start("import", arguments << "png:-");
+    if (!process.waitForFinished(10000))
+        return {};
+    return QImage::fromData(process.readAllStandardOutput(), "PNG");
+}
+
+QColor ink(const QImage& image, const QRect& area, const QColor& background) {
+    QColor farthest;
+    int farthestDistance = 0;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            const int distance = std::abs(pixel.red() - background.red()) +
+                                 std::abs(pixel.green() - background.green()) +
+                                 std::abs(pixel.blue() - background.blue());
+            if (distance > farthestDistance) {
+                farthestDistance = distance;
+                farthest = pixel;
+            }
+        }
+    }
+    return farthest;
+}
+
+bool near(const QColor& a, const QColor& b, int tolerance) {
+    return a.isValid() && b.isValid() && std::abs(a.red() - b.red()) <= tolerance &&
+           std::abs(a.green() - b.green()) <= tolerance &&
+           std::abs(a.blue() - b.blue()) <= tolerance;
+}
+
+} // namespace e2e

@@ -1,0 +1,69 @@
+// Drives the real program on a real X server, as a pupil would: a private Xvfb display with the
+// openbox window manager, input through xdotool, and what the screen shows read back as
+// images. Used by the end-to-end tests and by the screenshot tool; needs no display of its own.
+#pragma once
+
+#include <QImage>
+#include <QProcess>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace e2e {
+
+// A private X server on a free display, with a window manager; both end with the object.
+class XSession {
+public:
+    XSession();
+    ~XSession();
+    XSession(const XSession&) = delete;
+    XSession& operator=(const XSession&) = delete;
+
+    bool isReady() const { return ready_; }
+    QString display() const { return display_; }
+
+    // Runs an X client on this display and returns its standard output; empty when it fails.
+    QString run(const QString& program, const QStringList& arguments) const;
+    // xdotool with the given arguments.
+    QString xdotool(const QStringList& arguments) const { return run("xdotool", arguments); }
+    // The window whose title matches `title` exactly, among the visible windows of `pid`.
+    std::optional<qulonglong> window(qint64 pid, const QString& title) const;
+    // The visible top-level windows of `pid`.
+    QStringList windows(qint64 pid) const;
+    QSize clientSize(qulonglong window) const;
+
+    // Activates the window, then sends the keys (xdotool key names) or types the text.
+    void keys(qulonglong window, const QStringList& keys) const;
+    void type(qulonglong window, const QString& text) const;
+    // A left click at a point of the window's client area, in pixels.
+    void click(qulonglong window, QPoint point) const;
+    // Closes the window as a pupil does, with the window manager's close shortcut.
+    void close(qulonglong window) const;
+
+    // The window's client area as it is on screen; with `withFrame`, the window manager's
+    // frame and title bar too.
+    QImage grab(qulonglong window, bool withFrame = false) const;
+    QProcessEnvironment environment() const;
+
+private:
+    QProcess server_;
+    QProcess windowManager_;
+    QString display_;
+    bool ready_ = false;
+};
+
+// The colour text is drawn in inside `area`: the pixel farthest from the box's `background`.
+// Anti-aliased strokes only approach it, so compare it with `near`. Invalid when the area holds
+// nothing but background.
+QColor ink(const QImage& image, const QRect& area, const QColor& background = Qt::white);
+// True when every channel of the two colours differs by at most `tolerance`.
+bool near(const QColor& a, const QColor& b, int tolerance = 48);
+
+// Twips of a layout to pixels at scale 1.
+constexpr int px(int twips) {
+    return (twips + 7) / 15;
+}
+
+} // namespace e2e
