@@ -178,7 +178,8 @@ qint16 listIndex(const QComboBox& box);
 // The whole text of a text box, in UTF-8.
 std::string text(const QLineEdit& box);
 
-// Sets the colour a text or combo box draws its text in, and nothing else.
+// Sets the colour a text or combo box draws its text in, and tells assistive technology the
+// colour in words ("testo verde", "testo rosso"); text and selection stay as they are.
 void setForeColour(QWidget& box, Colour colour);
 QColor foreColour(const QWidget& box);
 
