@@ -18,8 +18,7 @@ struct Shooter {
     QString folder;
     double scale;
 
-    qulonglong window(const QString& title) const
-    {
+    qulonglong window(const QString& title) const {
         QDeadlineTimer deadline(10000);
         while (!deadline.hasExpired()) {
             if (auto found = session.window(program.processId(), title))
@@ -30,8 +29,7 @@ struct Shooter {
     }
     QPoint at(int x, int y) const { return QPoint(int(x * scale), int(y * scale)); }
     void click(qulonglong id, int x, int y) const { session.click(id, at(x, y)); }
-    void save(qulonglong id, const QString& name) const
-    {
+    void save(qulonglong id, const QString& name) const {
         const QString path = QDir(folder).filePath(name + ".png");
         if (!session.grab(id, true).save(path))
             qFatal("cannot write %s", qPrintable(path));
@@ -39,12 +37,13 @@ struct Shooter {
     }
 };
 
-QStringList downs(int count) { return QStringList(count, "Down"); }
+QStringList downs(int count) {
+    return QStringList(count, "Down");
+}
 
 } // namespace
 
-int main(int argc, char* argv[])
-{
+int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     if (argc != 3) {
         std::fprintf(stderr, "usage: %s PROGRAM FOLDER\n", argv[0]);
