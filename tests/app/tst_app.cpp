@@ -106,6 +106,7 @@ private slots:
 };
 
 void TestApp::initTestCase() {
+    testsupport::quietOffscreenPlatform();
     forms::applyLook(*qApp);
 }
 

@@ -82,6 +82,7 @@ QWidget* focusOwner() {
 class TestSentenceWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { testsupport::quietOffscreenPlatform(); }
     void cleanup() { testsupport::discardAllWindows(); }
 
     void loadFillsEveryRoleBoxWithTheCatalogue_data();

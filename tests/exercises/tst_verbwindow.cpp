@@ -57,6 +57,7 @@ private:
 class TestVerbWindow : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { testsupport::quietOffscreenPlatform(); }
     void cleanup() { testsupport::discardAllWindows(); }
 
     void layoutIsAsDrawnUp_data();

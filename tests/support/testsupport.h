@@ -78,6 +78,18 @@ inline int runEventLoop(const std::function<void()>& steps, int watchdogMs = 100
     return QApplication::exec();
 }
 
+// The offscreen platform warns on every raise() and keyboard grab; that says nothing about the
+// program and buries what does. Everything else still reaches the test log.
+inline void quietOffscreenPlatform() {
+    static QtMessageHandler previous = nullptr;
+    previous = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (type == QtWarningMsg && message.startsWith("This plugin does not support"))
+                return;
+            previous(type, context, message);
+        });
+}
+
 // Discards every window a test left behind, so the next test starts with none.
 inline void discardAllWindows() {
     QList<QPointer<QWidget>> windows;

@@ -63,6 +63,7 @@ void sendKey(Qt::Key key) {
 class TestForms : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase() { testsupport::quietOffscreenPlatform(); }
     void cleanup();
 
     void builderPlacesControlsInPixels_data();
