@@ -1,5 +1,6 @@
 #include "ui/forms.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -27,6 +28,19 @@ void CommandButton::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QPushButton::keyPressEvent(event);
+}
+
+void ComboBox::showPopup() {
+    QAbstractItemView& list = *view();
+    int widest = 0;
+    for (int i = 0; i < count(); ++i)
+        widest = std::max(widest, list.fontMetrics().horizontalAdvance(itemText(i)));
+    const QStyle& style = *list.style();
+    const int itemMargins = 2 * style.pixelMetric(QStyle::PM_FocusFrameHMargin) + 8;
+    const int frame = 2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth);
+    list.setMinimumWidth(widest + itemMargins + frame +
+                         style.pixelMetric(QStyle::PM_ScrollBarExtent));
+    QComboBox::showPopup();
 }
 
 } // namespace forms

@@ -11,6 +11,7 @@
 // pinned look of the program.
 #pragma once
 
+#include <QComboBox>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -25,10 +26,14 @@
 #include <vector>
 
 class QApplication;
-class QComboBox;
 class QLineEdit;
 
 namespace forms {
+
+// The layouts' texts are UTF-8.
+inline QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 constexpr int twipsPerPixel = 15;
 constexpr int pixels(int twips) {
@@ -137,6 +142,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// An editable combo box whose drop-down list is wide enough to show every entry whole; the
+// width is measured when the list drops down, not for every entry added.
+class ComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    using QComboBox::QComboBox;
+    void showPopup() override;
+};
+
 // One window kind and its single instance.
 class WindowKind {
 public:
@@ -185,6 +199,7 @@ QColor foreColour(const QWidget& box);
 
 // The modal information box with one OK button; returns when the pupil dismisses it.
 void messageBox(std::string_view prompt, std::string_view title);
+QPixmap informationIcon(qreal devicePixelRatio);
 
 // The program's look: a style that paints layout colours exactly, a pinned font that fits
 // every caption into its fixed box, the Italian locale and Qt's Italian texts.

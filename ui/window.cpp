@@ -11,10 +11,6 @@
 namespace forms {
 namespace {
 
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), qsizetype(text.size()));
-}
-
 // The desktop's colours that unset properties fall back on.
 struct SystemColours {
     QColor windowText, windowBackground, buttonFace, buttonText;
@@ -30,15 +26,25 @@ QColor colourOr(const std::optional<Colour>& colour, const QColor& fallback) {
     return colour ? colour->resolved() : fallback;
 }
 
+// Sets the roles whose colour differs from what the widget has already (from the desktop or
+// its container), in the active and inactive groups alike; a widget that matches keeps
+// following the desktop's palette.
 void paint(QWidget& widget, std::initializer_list<std::pair<QPalette::ColorRole, QColor>> roles) {
     QPalette palette = widget.palette();
-    for (const auto& [role, colour] : roles)
-        palette.setColor(role, colour);
-    widget.setPalette(palette);
+    bool changed = false;
+    for (const auto& [role, colour] : roles) {
+        if (palette.color(QPalette::Active, role) != colour ||
+            palette.color(QPalette::Inactive, role) != colour) {
+            palette.setColor(role, colour);
+            changed = true;
+        }
+    }
+    if (changed)
+        widget.setPalette(palette);
 }
 
-QWidget* makeLabel(const Control& control, const SystemColours& system) {
-    auto* label = new ClickableLabel(qtText(control.text));
+QWidget* makeLabel(const Control& control, const SystemColours& system, QWidget* parent) {
+    auto* label = new ClickableLabel(qtText(control.text), parent);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setFocusPolicy(Qt::NoFocus);
@@ -48,8 +54,8 @@ QWidget* makeLabel(const Control& control, const SystemColours& system) {
     return label;
 }
 
-QWidget* makeFrame(const Control& control, const SystemColours& system) {
-    auto* frame = new QGroupBox(qtText(control.text));
+QWidget* makeFrame(const Control& control, const SystemColours& system, QWidget* parent) {
+    auto* frame = new QGroupBox(qtText(control.text), parent);
     frame->setFocusPolicy(Qt::NoFocus);
     frame->setAutoFillBackground(true);
     // Styles draw a group box title in either of the two text roles.
@@ -60,8 +66,8 @@ QWidget* makeFrame(const Control& control, const SystemColours& system) {
     return frame;
 }
 
-QWidget* makeCommandButton(const Control& control, const SystemColours& system) {
-    auto* button = new CommandButton(qtText(control.text));
+QWidget* makeCommandButton(const Control& control, const SystemColours& system, QWidget* parent) {
+    auto* button = new CommandButton(qtText(control.text), parent);
     button->setAutoDefault(false);
     button->setDefault(false);
     const QColor face = control.style.graphical ? colourOr(control.style.back, system.buttonFace)
@@ -71,8 +77,8 @@ QWidget* makeCommandButton(const Control& control, const SystemColours& system) 
     return button;
 }
 
-QWidget* makeTextBox(const Control& control, const SystemColours& system) {
-    auto* box = new QLineEdit(qtText(control.text));
+QWidget* makeTextBox(const Control& control, const SystemColours& system, QWidget* parent) {
+    auto* box = new QLineEdit(qtText(control.text), parent);
     box->setMaxLength(std::numeric_limits<int>::max());
     box->setCursorPosition(0);
     paint(*box, {{QPalette::Text, colourOr(control.style.fore, system.windowText)},
@@ -80,8 +86,8 @@ QWidget* makeTextBox(const Control& control, const SystemColours& system) {
     return box;
 }
 
-QWidget* makeComboBox(const Control& control, const SystemColours& system) {
-    auto* box = new QComboBox;
+QWidget* makeComboBox(const Control& control, const SystemColours& system, QWidget* parent) {
+    auto* box = new ComboBox(parent);
     box->setEditable(true);
     // Typed text must never become a list entry: the list is the catalogue.
     box->setInsertPolicy(QComboBox::NoInsert);
@@ -94,18 +100,18 @@ QWidget* makeComboBox(const Control& control, const SystemColours& system) {
     return box;
 }
 
-QWidget* make(const Control& control, const SystemColours& system) {
+QWidget* make(const Control& control, const SystemColours& system, QWidget* parent) {
     switch (control.kind) {
     case Kind::Label:
-        return makeLabel(control, system);
+        return makeLabel(control, system, parent);
     case Kind::Frame:
-        return makeFrame(control, system);
+        return makeFrame(control, system, parent);
     case Kind::CommandButton:
-        return makeCommandButton(control, system);
+        return makeCommandButton(control, system, parent);
     case Kind::TextBox:
-        return makeTextBox(control, system);
+        return makeTextBox(control, system, parent);
     case Kind::ComboBox:
-        return makeComboBox(control, system);
+        return makeComboBox(control, system, parent);
     }
     Q_UNREACHABLE();
 }
@@ -126,10 +132,9 @@ Window::Window(const Layout& layout) {
 
     std::vector<std::pair<int, QWidget*>> tabOrder;
     for (const Control& control : layout.controls) {
-        QWidget* widget = make(control, system);
         QWidget* container =
             control.container.empty() ? this : &this->control<QWidget>(control.container);
-        widget->setParent(container);
+        QWidget* widget = make(control, system, container);
         widget->setObjectName(qtText(control.name));
         widget->setGeometry(pixels(control.place.left), pixels(control.place.top),
                             pixels(control.place.width), pixels(control.place.height));

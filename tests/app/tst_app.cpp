@@ -34,7 +34,7 @@ public:
         app::addWindowKinds(kinds);
         ModalAnswer answer([this, dismiss](QWidget& box) {
             welcome = static_cast<QMessageBox*>(&box)->text();
-            welcomeIcon = static_cast<QMessageBox*>(&box)->icon();
+            welcomeIcon = static_cast<QMessageBox*>(&box)->iconPixmap().toImage();
             mainWindowVisibleDuringWelcome = kinds["Form1"].isOpen();
             for (QWidget* window : QApplication::topLevelWidgets())
                 if (window->isVisible() && window != &box)
@@ -53,7 +53,7 @@ public:
     forms::WindowKinds kinds;
     bool welcomeShown = false;
     QString welcomeTitle, welcome;
-    QMessageBox::Icon welcomeIcon{};
+    QImage welcomeIcon;
     bool mainWindowVisibleDuringWelcome = true;
     int otherVisibleWindowsDuringWelcome = 0;
 };
@@ -128,7 +128,8 @@ void TestApp::welcomeBoxComesFirstHoweverItIsDismissed() {
     QCOMPARE(program.welcomeTitle, "BENVENUTO");
     QCOMPARE(program.welcome,
              "Benvenuto Nell'eserciziario interattivo creato da Zerbalto. Selezionare l'esercizio");
-    QCOMPARE(program.welcomeIcon, QMessageBox::Information);
+    QCOMPARE(program.welcomeIcon,
+             forms::informationIcon(program.welcomeIcon.devicePixelRatio()).toImage());
     QVERIFY(!program.mainWindowVisibleDuringWelcome);
     QCOMPARE(program.otherVisibleWindowsDuringWelcome, 0);
 
