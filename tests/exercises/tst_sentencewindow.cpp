@@ -53,14 +53,8 @@ public:
     // One letter a row: G light green, R red, K black, S the desktop's window-text colour.
     QString colours() const {
         QString letters;
-        for (int row = 1; row <= 8; ++row) {
-            const QColor colour = textColour(roleBox(row));
-            letters += colour == QColor(128, 255, 128)               ? 'G'
-                       : colour == QColor(255, 0, 0)                 ? 'R'
-                       : colour == QColor(0, 0, 0)                   ? 'K'
-                       : colour == DistinctSystemColours::windowText ? 'S'
-                                                                     : '?';
-        }
+        for (int row = 1; row <= 8; ++row)
+            letters += testsupport::colourLetter(textColour(roleBox(row)), QColor(128, 255, 128));
         return letters;
     }
 

@@ -37,14 +37,8 @@ public:
     // One letter a box: G green, R red, K black, S the desktop's window-text colour.
     QString colours() const {
         QString letters;
-        for (int item = 1; item <= 4; ++item) {
-            const QColor colour = textColour(answerBox(item));
-            letters += colour == QColor(0, 255, 0)                   ? 'G'
-                       : colour == QColor(255, 0, 0)                 ? 'R'
-                       : colour == QColor(0, 0, 0)                   ? 'K'
-                       : colour == DistinctSystemColours::windowText ? 'S'
-                                                                     : '?';
-        }
+        for (int item = 1; item <= 4; ++item)
+            letters += testsupport::colourLetter(textColour(answerBox(item)), QColor(0, 255, 0));
         return letters;
     }
 

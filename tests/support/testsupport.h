@@ -106,4 +106,14 @@ inline QColor textColour(const QWidget& box) {
     return box.palette().color(QPalette::Text);
 }
 
+// One letter for a box's text colour, so that a row of boxes reads as a word: G the colour of a
+// right answer (`right`), R red, K black, S the desktop's window-text colour, ? anything else.
+inline QChar colourLetter(const QColor& colour, const QColor& right) {
+    return colour == right                               ? 'G'
+           : colour == QColor(255, 0, 0)                 ? 'R'
+           : colour == QColor(0, 0, 0)                   ? 'K'
+           : colour == DistinctSystemColours::windowText ? 'S'
+                                                         : '?';
+}
+
 } // namespace testsupport
