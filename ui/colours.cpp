@@ -39,8 +39,4 @@ void setForeColour(QWidget& box, Colour colour) {
     box.setAccessibleDescription(describe(colour));
 }
 
-QColor foreColour(const QWidget& box) {
-    return box.palette().color(QPalette::Text);
-}
-
 } // namespace forms

@@ -105,7 +105,7 @@ public:
     virtual void load() {}
 
     template <class Widget> Widget& control(std::string_view name) const {
-        auto* found = findChild<Widget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+        auto* found = findChild<Widget*>(qtText(name));
         Q_ASSERT_X(found, "forms::Window::control", name.data());
         return *found;
     }
@@ -195,7 +195,6 @@ std::string text(const QLineEdit& box);
 // Sets the colour a text or combo box draws its text in, and tells assistive technology the
 // colour in words ("testo verde", "testo rosso"); text and selection stay as they are.
 void setForeColour(QWidget& box, Colour colour);
-QColor foreColour(const QWidget& box);
 
 // The modal information box with one OK button; returns when the pupil dismisses it.
 void messageBox(std::string_view prompt, std::string_view title);
