@@ -15,6 +15,7 @@
 #include <QTest>
 
 using testsupport::DistinctSystemColours;
+using testsupport::focusOwner;
 using testsupport::ModalAnswer;
 using testsupport::textColour;
 
@@ -57,13 +58,6 @@ public:
     bool mainWindowVisibleDuringWelcome = true;
     int otherVisibleWindowsDuringWelcome = 0;
 };
-
-QWidget* focusOwner() {
-    QWidget* focused = QApplication::focusWidget();
-    if (focused && qobject_cast<QComboBox*>(focused->parentWidget()))
-        return focused->parentWidget();
-    return focused;
-}
 
 int openWindowCount() {
     int count = 0;

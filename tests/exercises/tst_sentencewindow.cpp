@@ -12,6 +12,7 @@
 using exercises::FirstRoleBox;
 using exercises::SentenceWindow;
 using testsupport::DistinctSystemColours;
+using testsupport::focusOwner;
 using testsupport::textColour;
 
 namespace {
@@ -62,14 +63,6 @@ private:
     static std::string name(const char* prefix, int row) { return prefix + std::to_string(row); }
     mutable forms::WindowKinds kinds_;
 };
-
-QWidget* focusOwner() {
-    QWidget* focused = QApplication::focusWidget();
-    // An editable combo box hands its focus to its edit field.
-    if (focused && qobject_cast<QComboBox*>(focused->parentWidget()))
-        return focused->parentWidget();
-    return focused;
-}
 
 } // namespace
 

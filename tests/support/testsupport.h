@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QComboBox>
 #include <QPalette>
 #include <QPointer>
 #include <QTimer>
@@ -99,6 +100,15 @@ inline void discardAllWindows() {
     for (const QPointer<QWidget>& window : windows)
         delete window.data();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The control that has the keyboard focus: an editable combo box hands its focus to its edit
+// field, and counts as focused itself.
+inline QWidget* focusOwner() {
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && qobject_cast<QComboBox*>(focused->parentWidget()))
+        return focused->parentWidget();
+    return focused;
 }
 
 // The colour a box draws its text in.
