@@ -1,6 +1,7 @@
 // Renders every window of the real program to PNG files, as a pupil sees them on a desktop:
 //   e2e_screenshots PROGRAM FOLDER
 // QT_SCALE_FACTOR in the environment passes on to the program (clicks are scaled to match).
+#include "places.h"
 #include "xsession.h"
 
 #include <QCoreApplication>
@@ -27,8 +28,8 @@ struct Shooter {
         }
         qFatal("no window titled %s", qPrintable(title));
     }
-    QPoint at(int x, int y) const { return QPoint(int(x * scale), int(y * scale)); }
-    void click(qulonglong id, int x, int y) const { session.click(id, at(x, y)); }
+    // Places are in pixels at scale 1; the program draws at `scale`.
+    void click(qulonglong id, QPoint place) const { session.click(id, place * scale); }
     void save(qulonglong id, const QString& name) const {
         const QString path = QDir(folder).filePath(name + ".png");
         if (!session.grab(id, true).save(path))
@@ -65,38 +66,38 @@ int main(int argc, char* argv[]) {
     const qulonglong main = shoot.window("Prova Esercizi Zerbalto");
     shoot.save(main, "main");
 
-    shoot.click(main, 172, 72);
+    shoot.click(main, e2e::places::analysisButton());
     const qulonglong menu = shoot.window("Analisi logica");
     shoot.save(menu, "menu");
 
     // The first sentence with verdicts: rows 1, 3, 4 right, row 2 wrong.
-    shoot.click(menu, 60, 40);
+    shoot.click(menu, e2e::places::sentence(1));
     const qulonglong first = shoot.window("Prima frase");
     session.keys(first, QStringList(8, "Tab") + downs(1) + QStringList{"Tab"} + downs(3) +
                             QStringList{"Tab"} + downs(5) + QStringList{"Tab"} + downs(14));
-    shoot.click(first, 392, 44);
+    shoot.click(first, e2e::places::sentenceVerify());
     shoot.save(first, "primo");
     session.close(first);
 
     const struct {
-        int top;
+        int number;
         const char* name;
-    } sentences[] = {{64, "secondo"}, {88, "terzoo"}, {112, "quarto"}};
+    } sentences[] = {{2, "secondo"}, {3, "terzoo"}, {4, "quarto"}};
     for (const auto& sentence : sentences) {
-        shoot.click(menu, 60, sentence.top);
+        shoot.click(menu, e2e::places::sentence(sentence.number));
         const qulonglong opened = shoot.window("Prima frase");
         shoot.save(opened, sentence.name);
         session.close(opened);
     }
 
-    shoot.click(main, 172, 40);
+    shoot.click(main, e2e::places::verbsButton());
     const qulonglong verbs = shoot.window("Inserisci il Verbo al modo infinito");
     const char* answers[] = {"cuocere", "andavamo", "uscire", "andare"};
-    for (int item = 0; item < 4; ++item) {
-        shoot.click(verbs, 160, 17 + 24 * item);
-        session.type(verbs, answers[item]);
+    for (int item = 1; item <= 4; ++item) {
+        shoot.click(verbs, e2e::places::answerBox(item).center());
+        session.type(verbs, answers[item - 1]);
     }
-    shoot.click(verbs, 56, 116);
+    shoot.click(verbs, e2e::places::verbVerify());
     shoot.save(verbs, "verbs");
 
     for (const QString& id : session.windows(program.processId()))

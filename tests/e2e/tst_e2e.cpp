@@ -1,27 +1,24 @@
 // The built program on a real X server with a window manager, driven with the keyboard and the
 // mouse and judged from the pixels on screen and from its exit code.
+#include "places.h"
 #include "xsession.h"
 
 #include <QTest>
 
-using e2e::px;
+namespace places = e2e::places;
 
 namespace {
 
 const QColor lightGreen(128, 255, 128), green(0, 255, 0), red(255, 0, 0), black(0, 0, 0);
 
-// The inside of a box of the layout, in the window's pixels, clear of its border.
-QRect inside(int left, int top, int width, int height) {
-    return QRect(px(left), px(top), px(width), px(height)).adjusted(3, 3, -3, -3);
+// The inside of a box, clear of its border.
+QRect inside(const QRect& box) {
+    return box.adjusted(3, 3, -3, -3);
 }
-QRect roleBox(int row) {
-    return inside(2160, 480 + 360 * (row - 1), 2175 - 300, 315);
-}
-QRect answerBox(int item) {
-    return inside(1080, 120 + 360 * (item - 1), 2775, 285);
-}
-const QList<QRect> roleBoxes{roleBox(1), roleBox(2), roleBox(3), roleBox(4)};
-const QList<QRect> answerBoxes{answerBox(1), answerBox(2), answerBox(3), answerBox(4)};
+const QList<QRect> roleBoxes{inside(places::roleBox(1)), inside(places::roleBox(2)),
+                             inside(places::roleBox(3)), inside(places::roleBox(4))};
+const QList<QRect> answerBoxes{inside(places::answerBox(1)), inside(places::answerBox(2)),
+                               inside(places::answerBox(3)), inside(places::answerBox(4))};
 
 // Each box's text is drawn in its expected colour; says which box is not.
 bool inksAre(const QImage& screen, const QList<QRect>& boxes, const QList<QColor>& expected) {
@@ -33,10 +30,6 @@ bool inksAre(const QImage& screen, const QList<QRect>& boxes, const QList<QColor
         }
     }
     return true;
-}
-
-QPoint centre(int left, int top, int width, int height) {
-    return QRect(px(left), px(top), px(width), px(height)).center();
 }
 
 } // namespace
@@ -147,10 +140,10 @@ void TestEndToEnd::welcomeBoxIsTheFirstAndOnlyWindow() {
 void TestEndToEnd::logicalAnalysisFromStartToVerdict() {
     const qulonglong main = startToMainWindow();
     QVERIFY(main);
-    session_->click(main, QPoint(16, 56) + QPoint(156, 16)); // "Analisi Logica"
+    session_->click(main, places::analysisButton());
     const qulonglong menu = waitForWindow("Analisi logica");
     QVERIFY(menu);
-    session_->click(menu, QPoint(60, 40)); // the first sentence
+    session_->click(menu, places::sentence(1));
     const qulonglong first = waitForWindow("Prima frase");
     QVERIFY(first);
 
@@ -169,12 +162,12 @@ void TestEndToEnd::logicalAnalysisFromStartToVerdict() {
     for (int i = 0; i <= 13; ++i)
         picks << "Down";
     session_->keys(first, picks);
-    session_->click(first, centre(4440, 480, 2895, 375)); // "Verifica risposte"
+    session_->click(first, places::sentenceVerify());
 
     const QList<QColor> verdicts{lightGreen, red, lightGreen, lightGreen};
     QTRY_VERIFY_WITH_TIMEOUT(inksAre(session_->grab(first), roleBoxes, verdicts), 5000);
 
-    session_->click(first, centre(4440, 960, 2895, 375)); // "Resetta"
+    session_->click(first, places::sentenceReset());
     QTRY_VERIFY_WITH_TIMEOUT(inksAre(session_->grab(first), roleBoxes, QList<QColor>(4, black)),
                              5000);
     closeAllAndExpectExitZero();
@@ -183,22 +176,22 @@ void TestEndToEnd::logicalAnalysisFromStartToVerdict() {
 void TestEndToEnd::verbsAreJudgedExactly() {
     const qulonglong main = startToMainWindow();
     QVERIFY(main);
-    session_->click(main, QPoint(16, 24) + QPoint(156, 16)); // "Verbi all'infinito"
+    session_->click(main, places::verbsButton());
     const qulonglong verbs = waitForWindow("Inserisci il Verbo al modo infinito");
     QVERIFY(verbs);
 
     const QStringList answers{"cuocere", "Andare", "uscire", "andare"};
     for (int item = 1; item <= 4; ++item) {
-        session_->click(verbs, answerBox(item).center());
+        session_->click(verbs, places::answerBox(item).center());
         session_->type(verbs, answers[item - 1]);
     }
-    session_->click(verbs, centre(120, 1560, 1455, 375)); // "Verifica Risposte"
+    session_->click(verbs, places::verbVerify());
 
     const QList<QColor> verdicts{green, red, green, green};
     QTRY_VERIFY_WITH_TIMEOUT(inksAre(session_->grab(verbs), answerBoxes, verdicts), 5000);
 
     // The desktop's window-text colour is black under a bare window manager.
-    session_->click(verbs, centre(2280, 1560, 1575, 375)); // "Reset"
+    session_->click(verbs, places::verbReset());
     QTRY_VERIFY_WITH_TIMEOUT(inksAre(session_->grab(verbs), answerBoxes, QList<QColor>(4, black)),
                              5000);
     closeAllAndExpectExitZero();
@@ -207,14 +200,14 @@ void TestEndToEnd::verbsAreJudgedExactly() {
 void TestEndToEnd::closingTheMainWindowFirstKeepsTheProgramRunning() {
     const qulonglong main = startToMainWindow();
     QVERIFY(main);
-    session_->click(main, QPoint(172, 72));
+    session_->click(main, places::analysisButton());
     const qulonglong menu = waitForWindow("Analisi logica");
     QVERIFY(menu);
     session_->close(main);
     QTRY_COMPARE(session_->windows(program_.processId()).size(), 1);
     QCOMPARE(program_.state(), QProcess::Running);
 
-    session_->click(menu, QPoint(60, 64)); // the second sentence
+    session_->click(menu, places::sentence(2));
     const qulonglong second = waitForWindow("Prima frase");
     QVERIFY(second);
     session_->close(menu);
@@ -230,13 +223,13 @@ void TestEndToEnd::aSecondClickNeverMakesASecondWindow() {
     const qulonglong main = startToMainWindow();
     QVERIFY(main);
     for (int i = 0; i < 2; ++i) {
-        session_->click(main, QPoint(172, 40));
-        session_->click(main, QPoint(172, 72));
+        session_->click(main, places::verbsButton());
+        session_->click(main, places::analysisButton());
     }
     const qulonglong menu = waitForWindow("Analisi logica");
     QVERIFY(menu);
-    session_->click(menu, QPoint(60, 40));
-    session_->click(menu, QPoint(60, 40));
+    session_->click(menu, places::sentence(1));
+    session_->click(menu, places::sentence(1));
     QVERIFY(waitForWindow("Prima frase"));
     QCOMPARE(session_->windows(program_.processId()).size(), 4);
     closeAllAndExpectExitZero();

@@ -61,9 +61,4 @@ QColor ink(const QImage& image, const QRect& area, const QColor& background = Qt
 // True when every channel of the two colours differs by at most `tolerance`.
 bool near(const QColor& a, const QColor& b, int tolerance = 48);
 
-// Twips of a layout to pixels at scale 1.
-constexpr int px(int twips) {
-    return (twips + 7) / 15;
-}
-
 } // namespace e2e
