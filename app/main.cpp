@@ -1,6 +1,6 @@
 // Eserciziario: start-up. Opens the main window, whose load step greets the pupil, and runs
 // until the last window is closed.
-#include "app/windowkinds.h"
+#include "app/windowtable.h"
 
 #include <QApplication>
 
@@ -30,10 +30,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     forms::applyLook(application);
 
-    forms::WindowKinds kinds;
-    app::addWindowKinds(kinds);
+    app::Windows windows;
     // The welcome box runs inside Form1's load step, before the event loop: a box closed
     // inside the loop with no window shown yet would end the program.
-    kinds.open("Form1");
+    windows.open(app::Kind::Form1);
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 // In-process figures: the forms layer's cost against the same window written by hand in plain
 // Qt, the time of one verify and one reset, and resident memory over open/close cycles of
 // every window kind. Runs offscreen.
-#include "app/windowkinds.h"
+#include "app/windowtable.h"
 #include "content/roles.h"
 #include "content/sentences.h"
 #include "exercises/sentencewindow.h"
@@ -30,19 +30,45 @@ QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+using exercises::SentenceWindow;
+
+// Where the sentence window's controls lie, read once from its layout, as a hand-written
+// window would have them as constants.
+struct SentenceGeometry {
+    QRect label, verify, reset;
+    std::array<QRect, content::rowCount> chunks, roles;
+
+    static SentenceGeometry read() {
+        const auto place = [](std::string_view name) {
+            return forms::place(SentenceWindow::layout, name);
+        };
+        SentenceGeometry geometry{place(SentenceWindow::sentenceLabel),
+                                  place(SentenceWindow::verifyButton),
+                                  place(SentenceWindow::resetButton),
+                                  {},
+                                  {}};
+        for (int row = 0; row < content::rowCount; ++row) {
+            geometry.chunks[row] = place(SentenceWindow::chunkBoxes[row]);
+            geometry.roles[row] = place(SentenceWindow::roleBoxes[row]);
+        }
+        return geometry;
+    }
+};
+
 // The sentence window as one would write it straight in Qt: 19 widgets placed by hand, eight
 // editable role boxes filled with the catalogue (200 entries), nothing selected, lists as wide
 // as their widest entry, picked entries shown from their start, the same tab order.
-QWidget* handWrittenSentenceWindow(const content::SentenceSet& set) {
+QWidget* handWrittenSentenceWindow(const content::SentenceSet& set,
+                                   const SentenceGeometry& geometry) {
     auto* window = new QWidget;
     window->setWindowTitle("Prima frase");
-    window->setFixedSize(495, 228);
+    window->setFixedSize(forms::clientSize(SentenceWindow::layout));
     auto* label = new QLabel(qtText(set.sentence), window);
-    label->setGeometry(8, 8, 473, 17);
+    label->setGeometry(geometry.label);
     std::vector<QWidget*> tabOrder;
     for (int row = 1; row <= 8; ++row) {
         auto* chunk = new QLineEdit(qtText(set.row(row).chunk), window);
-        chunk->setGeometry(8, 32 + 24 * (row - 1), 121, 19);
+        chunk->setGeometry(geometry.chunks[row - 1]);
         chunk->setMaxLength(std::numeric_limits<int>::max());
         chunk->setCursorPosition(0);
         tabOrder.push_back(chunk);
@@ -52,16 +78,16 @@ QWidget* handWrittenSentenceWindow(const content::SentenceSet& set) {
         auto* role = new QComboBox(window);
         role->setEditable(true);
         role->setInsertPolicy(QComboBox::NoInsert);
-        role->setGeometry(144, 32 + 24 * (row - 1), 145, 21);
+        role->setGeometry(geometry.roles[row - 1]);
         QObject::connect(role, &QComboBox::currentIndexChanged, role,
                          [role] { role->lineEdit()->setCursorPosition(0); });
         roles.push_back(role);
         tabOrder.push_back(role);
     }
     auto* verify = new QPushButton("Verifica risposte", window);
-    verify->setGeometry(296, 32, 193, 25);
+    verify->setGeometry(geometry.verify);
     auto* reset = new QPushButton("Resetta", window);
-    reset->setGeometry(296, 64, 193, 25);
+    reset->setGeometry(geometry.reset);
     tabOrder.push_back(verify);
     tabOrder.push_back(reset);
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
@@ -104,16 +130,17 @@ double residentMegabytes() {
 }
 
 void formsLayerAgainstHandWritten(int repetitions) {
+    const SentenceGeometry geometry = SentenceGeometry::read();
     std::vector<double> forms, byHand;
     for (int i = 0; i < repetitions + 10; ++i) {
         const double layer = millisecondsToBuild([] {
-            auto* window = new exercises::SentenceWindow(content::secondSet,
-                                                         exercises::FirstRoleBox::SystemColour);
+            auto* window =
+                new SentenceWindow(content::secondSet, exercises::FirstRoleBoxColour::WindowText);
             window->load();
             return window;
         });
-        const double plain =
-            millisecondsToBuild([] { return handWrittenSentenceWindow(content::secondSet); });
+        const double plain = millisecondsToBuild(
+            [&geometry] { return handWrittenSentenceWindow(content::secondSet, geometry); });
         if (i >= 10) { // the first builds warm caches
             forms.push_back(layer);
             byHand.push_back(plain);
@@ -125,11 +152,11 @@ void formsLayerAgainstHandWritten(int repetitions) {
 }
 
 void pressTimes(int repetitions) {
-    exercises::SentenceWindow window(content::secondSet, exercises::FirstRoleBox::SystemColour);
+    SentenceWindow window(content::secondSet, exercises::FirstRoleBoxColour::WindowText);
     window.load();
-    window.control<QComboBox>("Combo2").setCurrentIndex(24);
-    window.control<QComboBox>("Combo4").setCurrentIndex(6);
-    for (const char* button : {"Command1", "Command2"}) {
+    window.control<QComboBox>(SentenceWindow::roleBoxes[1]).setCurrentIndex(24);
+    window.control<QComboBox>(SentenceWindow::roleBoxes[3]).setCurrentIndex(6);
+    for (std::string_view button : {SentenceWindow::verifyButton, SentenceWindow::resetButton}) {
         std::vector<double> times;
         for (int i = 0; i < repetitions; ++i) {
             QElapsedTimer timer;
@@ -138,23 +165,22 @@ void pressTimes(int repetitions) {
             times.push_back(double(timer.nsecsElapsed()) / 1e3);
         }
         std::printf("  %-8s %6.1f us per press (median of %d)\n",
-                    std::string_view(button) == "Command1" ? "verify" : "reset", median(times),
+                    button == SentenceWindow::verifyButton ? "verify" : "reset", median(times),
                     repetitions);
     }
 }
 
 void soak(int cycles) {
-    forms::WindowKinds kinds;
-    app::addWindowKinds(kinds);
-    const auto cycle = [&kinds] {
+    app::Windows windows;
+    const auto cycle = [&windows] {
         QTimer::singleShot(0, [] {
             if (QWidget* welcome = QApplication::activeModalWidget())
                 welcome->close();
         });
-        for (const char* kind : {"Form1", "Form2", "Form3", "primo", "Secondo", "terzoo", "quarto"})
-            kinds.open(kind);
-        for (const char* kind : {"Form1", "Form2", "Form3", "primo", "Secondo", "terzoo", "quarto"})
-            kinds[kind].window()->close();
+        for (const app::KindEntry& entry : app::windowKinds)
+            windows.open(entry.kind);
+        for (const app::KindEntry& entry : app::windowKinds)
+            windows.window(entry.kind)->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
     };

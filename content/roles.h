@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string_view>
 
 namespace content {
@@ -40,11 +41,48 @@ inline constexpr std::array<std::string_view, 25> roleCatalogue = {
     "Complemento di Denominazione",         // 24
 };
 
+constexpr bool isCatalogueIndex(int index) {
+    return index >= 0 && index < int(roleCatalogue.size());
+}
+
 // True when both indexes name catalogue entries that read exactly the same: the same entry, or
 // the two places of "Complemento Oggetto". A pupil cannot tell those two apart on screen.
 constexpr bool sameRole(int a, int b) {
-    const auto inCatalogue = [](int i) { return i >= 0 && i < int(roleCatalogue.size()); };
-    return inCatalogue(a) && inCatalogue(b) && roleCatalogue[a] == roleCatalogue[b];
+    return isCatalogueIndex(a) && isCatalogueIndex(b) && roleCatalogue[a] == roleCatalogue[b];
 }
+
+namespace checks {
+
+constexpr bool onlyEntriesFourAndSixReadTheSame() {
+    for (std::size_t i = 0; i < roleCatalogue.size(); ++i)
+        for (std::size_t j = i + 1; j < roleCatalogue.size(); ++j)
+            if ((roleCatalogue[i] == roleCatalogue[j]) != (i == 4 && j == 6))
+                return false;
+    return true;
+}
+
+// ASCII letters, single blanks and plain apostrophes, no blank at either end.
+constexpr bool isPlainEntry(std::string_view entry) {
+    if (entry.empty() || entry.front() == ' ' || entry.back() == ' ' ||
+        entry.find("  ") != std::string_view::npos)
+        return false;
+    for (char c : entry)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == ' ' || c == '\''))
+            return false;
+    return true;
+}
+
+constexpr bool everyEntryIsPlain() {
+    for (std::string_view entry : roleCatalogue)
+        if (!isPlainEntry(entry))
+            return false;
+    return true;
+}
+
+} // namespace checks
+
+static_assert(checks::onlyEntriesFourAndSixReadTheSame(),
+              "only entries 4 and 6 of the catalogue may read the same");
+static_assert(checks::everyEntryIsPlain(), "a catalogue entry has a stray character or blank");
 
 } // namespace content

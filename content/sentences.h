@@ -2,10 +2,12 @@
 //
 // A sentence set is a sentence cut into chunks, one chunk per row (rows 1 to 8), each chunk
 // with the catalogue index of its role as answer key. Chunks fill rows 1 to n (n is 3 or 4) and
-// are stored as the pupil sees them, not cut out of the sentence. Each sentence window kind
-// carries one set. Judging compares a role box's selection index with its row's key and
-// nothing else; the two places of the duplicated catalogue entry count as the same role.
+// are stored as the pupil sees them, not cut out of the sentence. Judging compares a role box's
+// selection index with its row's key and nothing else; the two places of the duplicated
+// catalogue entry count as the same role.
 #pragma once
+
+#include "content/roles.h"
 
 #include <array>
 #include <optional>
@@ -31,7 +33,7 @@ struct SentenceSet {
             ++n;
         return n;
     }
-    // Row numbers count from 1, as the boxes Text1/Combo1 … Text8/Combo8 do.
+    // Row numbers count from 1, as the rows on screen do.
     constexpr const Row& row(int number) const { return rows[number - 1]; }
 };
 
@@ -56,30 +58,39 @@ inline constexpr SentenceSet fourthSet{
     {{{"La mamma", 0}, {"\u00e8 uscita a comprare", 1}, {"le mele", 4}}},
 };
 
-struct SentenceKind {
-    std::string_view windowKind;
-    const SentenceSet& set;
-};
+namespace checks {
 
-// Which window kind carries which set, in the order of the sentence menu.
-inline constexpr std::array<SentenceKind, 4> sentenceKinds{{
-    {"primo", firstSet},
-    {"Secondo", secondSet},
-    {"terzoo", thirdSet},
-    {"quarto", fourthSet},
-}};
+// Three or four chunks in the first rows; a key exactly where there is a chunk; every key a
+// catalogue index.
+constexpr bool isWellFormed(const SentenceSet& set) {
+    const int n = set.chunkCount();
+    if (n < 3 || n > 4)
+        return false;
+    for (int number = 1; number <= rowCount; ++number) {
+        const Row& row = set.row(number);
+        if (row.key.has_value() == row.chunk.empty() || row.key.has_value() != (number <= n))
+            return false;
+        if (row.key && !isCatalogueIndex(*row.key))
+            return false;
+    }
+    return true;
+}
 
-// The set that a sentence window kind carries, or nullptr for any other name.
-const SentenceSet* sentenceSetOf(std::string_view windowKind);
+} // namespace checks
+
+static_assert(checks::isWellFormed(firstSet));
+static_assert(checks::isWellFormed(secondSet));
+static_assert(checks::isWellFormed(thirdSet));
+static_assert(checks::isWellFormed(fourthSet));
 
 enum class Verdict { NotJudged, Right, Wrong };
 
 // Judges one row given the selection index of its role box (-1: nothing picked). A row without
 // a key is not judged; otherwise the pick is right when it names the key's role.
-Verdict judgeRow(const SentenceSet& set, int row, int selection);
-
-// Judges rows 1 to 8, each by itself.
-std::array<Verdict, rowCount> judgeSet(const SentenceSet& set,
-                                       const std::array<int, rowCount>& selections);
+constexpr Verdict judgeRow(const SentenceSet& set, int row, int selection) {
+    if (row < 1 || row > rowCount || !set.row(row).key)
+        return Verdict::NotJudged;
+    return sameRole(selection, *set.row(row).key) ? Verdict::Right : Verdict::Wrong;
+}
 
 } // namespace content

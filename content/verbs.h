@@ -11,19 +11,20 @@
 namespace content {
 
 struct VerbItem {
-    std::string_view prompt;     // the caption beside the answer box, blanks included
-    std::string_view answerBox;  // the text box the pupil types into
+    std::string_view prompt;     // shown beside the answer box, blanks included
     std::string_view infinitive; // the one right answer
 };
 
 inline constexpr std::array<VerbItem, 4> verbItems{{
-    {"Cossi       =", "Text1", "cuocere"},
-    {"Andassimo  =", "Text2", "andare"},
-    {"Uscimmo =", "Text3", "uscire"},
-    {"Andaste = ", "Text4", "andare"},
+    {"Cossi       =", "cuocere"},
+    {"Andassimo  =", "andare"},
+    {"Uscimmo =", "uscire"},
+    {"Andaste = ", "andare"},
 }};
 
 // `typed` is the whole text of the answer box in UTF-8.
-bool isRightInfinitive(const VerbItem& item, std::string_view typed);
+constexpr bool isRightInfinitive(const VerbItem& item, std::string_view typed) {
+    return typed == item.infinitive;
+}
 
 } // namespace content

@@ -23,7 +23,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 class QApplication;
 class QLineEdit;
@@ -35,6 +34,7 @@ inline QString qtText(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
+// Twips to logical pixels, rounded: the one conversion every window and tool uses.
 constexpr int twipsPerPixel = 15;
 constexpr int pixels(int twips) {
     return (twips + twipsPerPixel / 2) / twipsPerPixel;
@@ -62,11 +62,15 @@ private:
     int red_ = 0, green_ = 0, blue_ = 0;
 };
 
-enum class Kind { Label, Frame, CommandButton, TextBox, ComboBox };
+enum class ControlKind { Label, Frame, CommandButton, TextBox, ComboBox };
 
 struct Twips {
     int left, top, width, height;
 };
+
+inline QRect pixels(const Twips& place) {
+    return {pixels(place.left), pixels(place.top), pixels(place.width), pixels(place.height)};
+}
 
 // The optional properties of a control; anything left unset takes the kind's default.
 struct Style {
@@ -77,7 +81,7 @@ struct Style {
 };
 
 struct Control {
-    Kind kind;
+    ControlKind kind;
     std::string_view name;
     std::string_view text; // caption of labels, frames and buttons; initial text of boxes
     Twips place;           // relative to the client area of the window or of `container`
@@ -94,6 +98,14 @@ struct Layout {
     std::span<const Control> controls;
 };
 
+// Ends the program with the name of a control that a window or a layout does not have.
+[[noreturn]] void missingControl(std::string_view name);
+
+// The layout's client size, and where its named control lies in the window's client area, in
+// logical pixels (a control inside a frame is placed from the frame's corner).
+QSize clientSize(const Layout& layout);
+QRect place(const Layout& layout, std::string_view name);
+
 // A top-level window built from a layout. Subclasses add their handlers and, where the window
 // has one, a load step.
 class Window : public QWidget {
@@ -106,11 +118,11 @@ public:
 
     template <class Widget> Widget& control(std::string_view name) const {
         auto* found = findChild<Widget*>(qtText(name));
-        Q_ASSERT_X(found, "forms::Window::control", name.data());
+        if (!found)
+            missingControl(name);
         return *found;
     }
 
-protected:
     // Calls `handler` on a click of the named command button or label.
     void onClick(std::string_view controlName, std::function<void()> handler);
 };
@@ -155,7 +167,7 @@ public:
 class WindowKind {
 public:
     using Factory = std::function<std::unique_ptr<Window>()>;
-    WindowKind(std::string_view name, Factory factory);
+    explicit WindowKind(Factory factory);
     ~WindowKind();
     WindowKind(const WindowKind&) = delete;
     WindowKind& operator=(const WindowKind&) = delete;
@@ -165,23 +177,10 @@ public:
     void open();
     bool isOpen() const;
     Window* window() const; // the open window, or nullptr
-    std::string_view name() const { return name_; }
 
 private:
-    std::string name_;
     Factory factory_;
     QPointer<Window> window_;
-};
-
-// The table of window kinds by name.
-class WindowKinds {
-public:
-    void add(std::string_view name, WindowKind::Factory factory);
-    WindowKind& operator[](std::string_view name);
-    void open(std::string_view name) { (*this)[name].open(); }
-
-private:
-    std::vector<std::unique_ptr<WindowKind>> kinds_;
 };
 
 // Combo box services: append an entry without changing the selection; the selection index

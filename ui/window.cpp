@@ -102,30 +102,52 @@ QWidget* makeComboBox(const Control& control, const SystemColours& system, QWidg
 
 QWidget* make(const Control& control, const SystemColours& system, QWidget* parent) {
     switch (control.kind) {
-    case Kind::Label:
+    case ControlKind::Label:
         return makeLabel(control, system, parent);
-    case Kind::Frame:
+    case ControlKind::Frame:
         return makeFrame(control, system, parent);
-    case Kind::CommandButton:
+    case ControlKind::CommandButton:
         return makeCommandButton(control, system, parent);
-    case Kind::TextBox:
+    case ControlKind::TextBox:
         return makeTextBox(control, system, parent);
-    case Kind::ComboBox:
+    case ControlKind::ComboBox:
         return makeComboBox(control, system, parent);
     }
     Q_UNREACHABLE();
 }
 
-bool takesFocus(Kind kind) {
-    return kind != Kind::Label && kind != Kind::Frame;
+bool takesFocus(ControlKind kind) {
+    return kind != ControlKind::Label && kind != ControlKind::Frame;
+}
+
+const Control* find(const Layout& layout, std::string_view name) {
+    const auto found = std::ranges::find(layout.controls, name, &Control::name);
+    return found == layout.controls.end() ? nullptr : &*found;
 }
 
 } // namespace
 
+void missingControl(std::string_view name) {
+    qFatal("forms: no control named %.*s", int(name.size()), name.data());
+}
+
+QSize clientSize(const Layout& layout) {
+    return {pixels(layout.clientWidth), pixels(layout.clientHeight)};
+}
+
+QRect place(const Layout& layout, std::string_view name) {
+    const Control* control = find(layout, name);
+    if (!control)
+        missingControl(name);
+    const QRect own = pixels(control->place);
+    return control->container.empty() ? own
+                                      : own.translated(place(layout, control->container).topLeft());
+}
+
 Window::Window(const Layout& layout) {
     const SystemColours system = SystemColours::current();
     setWindowTitle(qtText(layout.caption));
-    setFixedSize(pixels(layout.clientWidth), pixels(layout.clientHeight));
+    setFixedSize(clientSize(layout));
     setAutoFillBackground(true);
     paint(*this, {{QPalette::Window, colourOr(layout.back, system.buttonFace)},
                   {QPalette::WindowText, system.buttonText}});
@@ -136,8 +158,7 @@ Window::Window(const Layout& layout) {
             control.container.empty() ? this : &this->control<QWidget>(control.container);
         QWidget* widget = make(control, system, container);
         widget->setObjectName(qtText(control.name));
-        widget->setGeometry(pixels(control.place.left), pixels(control.place.top),
-                            pixels(control.place.width), pixels(control.place.height));
+        widget->setGeometry(pixels(control.place));
         if (!control.accessibleName.empty())
             widget->setAccessibleName(qtText(control.accessibleName));
         if (takesFocus(control.kind))
@@ -159,7 +180,7 @@ void Window::onClick(std::string_view controlName, std::function<void()> handler
     else if (auto* label = findChild<ClickableLabel*>(name))
         connect(label, &ClickableLabel::clicked, this, handler);
     else
-        qFatal("forms: no clickable control named %s", qPrintable(name));
+        missingControl(controlName);
 }
 
 } // namespace forms

@@ -1,10 +1,8 @@
 // The application shell with the program's real window-kind table and look: start-up and the
 // welcome box, the main window, the sentence menu, the openings between windows, the end of
 // the program, and captions that fit their boxes in the pinned font.
-#include "app/mainwindow.h"
-#include "app/windowkinds.h"
 #include "content/roles.h"
-#include "testsupport.h"
+#include "program.h"
 
 #include <QAccessible>
 #include <QComboBox>
@@ -14,56 +12,36 @@
 #include <QMessageBox>
 #include <QTest>
 
+using app::Kind;
+using app::MainWindow;
+using app::SentenceMenu;
+using exercises::SentenceWindow;
+using exercises::VerbWindow;
 using testsupport::DistinctSystemColours;
 using testsupport::focusOwner;
-using testsupport::ModalAnswer;
+using testsupport::openWindows;
+using testsupport::Program;
 using testsupport::textColour;
+
+Q_DECLARE_METATYPE(app::Kind)
 
 namespace {
 
-using Dismiss = std::function<void(QWidget&)>;
-
-Dismiss byKey(Qt::Key key) {
-    return
-        [key](QWidget& box) { QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, key); };
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
 }
 
-// The program as main() starts it, with the welcome box answered by `dismiss`.
-class Program {
-public:
-    explicit Program(const Dismiss& dismiss = byKey(Qt::Key_Escape)) {
-        app::addWindowKinds(kinds);
-        ModalAnswer answer([this, dismiss](QWidget& box) {
-            welcome = static_cast<QMessageBox*>(&box)->text();
-            welcomeIcon = static_cast<QMessageBox*>(&box)->iconPixmap().toImage();
-            mainWindowVisibleDuringWelcome = kinds["Form1"].isOpen();
-            for (QWidget* window : QApplication::topLevelWidgets())
-                if (window->isVisible() && window != &box)
-                    ++otherVisibleWindowsDuringWelcome;
-            dismiss(box);
-        });
-        kinds.open("Form1");
-        welcomeTitle = answer.title();
-        welcomeShown = answer.fired();
-    }
-    forms::Window& window(std::string_view kind) { return *kinds[kind].window(); }
-    void click(std::string_view kind, const char* control) {
-        QTest::mouseClick(&window(kind).control<QWidget>(control), Qt::LeftButton);
-    }
+// The sentence windows, as the menu offers them.
+constexpr Kind sentenceKinds[] = {Kind::primo, Kind::Secondo, Kind::terzoo, Kind::quarto};
 
-    forms::WindowKinds kinds;
-    bool welcomeShown = false;
-    QString welcomeTitle, welcome;
-    QImage welcomeIcon;
-    bool mainWindowVisibleDuringWelcome = true;
-    int otherVisibleWindowsDuringWelcome = 0;
-};
+void addSentenceKindRows() {
+    QTest::addColumn<Kind>("kind");
+    for (Kind kind : sentenceKinds)
+        QTest::newRow(app::entryOf(kind).name.data()) << kind;
+}
 
-int openWindowCount() {
-    int count = 0;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        count += window->isVisible() && qobject_cast<forms::Window*>(window) ? 1 : 0;
-    return count;
+QComboBox& roleBox(forms::Window& window, int row) {
+    return window.control<QComboBox>(SentenceWindow::roleBoxes[row - 1]);
 }
 
 } // namespace
@@ -72,14 +50,14 @@ class TestApp : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void cleanup() { testsupport::discardAllWindows(); }
+    void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
     void welcomeBoxComesFirstHoweverItIsDismissed_data();
     void welcomeBoxComesFirstHoweverItIsDismissed();
     void mainWindowIsAsDrawnUp();
     void mainWindowTabsBetweenItsTwoButtons();
-    void mainWindowButtonsOpenTheirWindowOnce_data();
-    void mainWindowButtonsOpenTheirWindowOnce();
+    void everyOpenerOpensItsWindowOnce_data();
+    void everyOpenerOpensItsWindowOnce();
     void spaceRightAfterStartUpOpensTheVerbWindow();
     void closedVerbWindowReopensFresh();
     void sentenceMenuIsAsDrawnUp();
@@ -105,42 +83,35 @@ void TestApp::initTestCase() {
 }
 
 void TestApp::welcomeBoxComesFirstHoweverItIsDismissed_data() {
-    QTest::addColumn<Dismiss>("dismiss");
-    QTest::newRow("ok-button") << Dismiss([](QWidget& box) {
-        QTest::mouseClick(static_cast<QMessageBox&>(box).button(QMessageBox::Ok), Qt::LeftButton);
-    });
-    QTest::newRow("enter") << byKey(Qt::Key_Return);
-    QTest::newRow("space") << byKey(Qt::Key_Space);
-    QTest::newRow("escape") << byKey(Qt::Key_Escape);
-    QTest::newRow("close-box") << Dismiss([](QWidget& box) { box.close(); });
+    testsupport::addDismissalRows();
 }
 
 void TestApp::welcomeBoxComesFirstHoweverItIsDismissed() {
-    QFETCH(Dismiss, dismiss);
-    Program program(dismiss);
-    QVERIFY(program.welcomeShown);
-    QCOMPARE(program.welcomeTitle, "BENVENUTO");
-    QCOMPARE(program.welcome,
+    QFETCH(testsupport::Dismiss, dismiss);
+    const Program program(dismiss);
+    QVERIFY(program.welcome.shown);
+    QCOMPARE(program.welcome.title, "BENVENUTO");
+    QCOMPARE(program.welcome.text,
              "Benvenuto Nell'eserciziario interattivo creato da Zerbalto. Selezionare l'esercizio");
-    QCOMPARE(program.welcomeIcon,
-             forms::informationIcon(program.welcomeIcon.devicePixelRatio()).toImage());
-    QVERIFY(!program.mainWindowVisibleDuringWelcome);
-    QCOMPARE(program.otherVisibleWindowsDuringWelcome, 0);
+    QCOMPARE(program.welcome.icon,
+             forms::informationIcon(program.welcome.icon.devicePixelRatio()).toImage());
+    QVERIFY(!program.welcome.mainWindowWasOpen);
+    QCOMPARE(program.welcome.otherWindowsShown, 0);
 
-    forms::Window& main = program.window("Form1");
+    forms::Window& main = program.window(Kind::Form1);
     QVERIFY(main.isVisible());
     QVERIFY(QTest::qWaitForWindowActive(&main));
-    QCOMPARE(QApplication::focusWidget(), &main.control<QWidget>("Command1"));
+    QCOMPARE(QApplication::focusWidget(), &main.control<QWidget>(MainWindow::verbsButton));
 }
 
 void TestApp::mainWindowIsAsDrawnUp() {
-    Program program;
-    forms::Window& main = program.window("Form1");
+    const Program program;
+    forms::Window& main = program.window(Kind::Form1);
     QCOMPARE(main.windowTitle(), "Prova Esercizi Zerbalto");
     QCOMPARE(main.size(), QSize(340, 142));
     QCOMPARE(main.palette().color(QPalette::Window), QColor(0, 255, 0));
 
-    auto& frame = main.control<QGroupBox>("Frame1");
+    auto& frame = main.control<QGroupBox>(MainWindow::frame);
     QCOMPARE(frame.title(), "Grammatica");
     QCOMPARE(frame.geometry(), QRect(8, 8, 329, 129));
     QCOMPARE(frame.palette().color(QPalette::Window), QColor(0, 255, 0));
@@ -148,11 +119,11 @@ void TestApp::mainWindowIsAsDrawnUp() {
     QCOMPARE(frame.focusPolicy(), Qt::NoFocus);
 
     const struct {
-        const char* name;
+        std::string_view name;
         const char* caption;
         QPoint inWindow;
-    } buttons[] = {{"Command1", "Verbi all'infinito", {16, 24}},
-                   {"Command2", "Analisi Logica", {16, 56}}};
+    } buttons[] = {{MainWindow::verbsButton, "Verbi all'infinito", {16, 24}},
+                   {MainWindow::analysisButton, "Analisi Logica", {16, 56}}};
     for (const auto& expected : buttons) {
         auto& button = main.control<QPushButton>(expected.name);
         QCOMPARE(button.parentWidget(), &frame);
@@ -165,81 +136,102 @@ void TestApp::mainWindowIsAsDrawnUp() {
 }
 
 void TestApp::mainWindowTabsBetweenItsTwoButtons() {
-    Program program;
-    QVERIFY(QTest::qWaitForWindowActive(&program.window("Form1")));
-    for (const char* name : {"Command1", "Command2", "Command1"}) {
-        QCOMPARE(QApplication::focusWidget()->objectName(), name);
+    const Program program;
+    QVERIFY(QTest::qWaitForWindowActive(&program.window(Kind::Form1)));
+    for (std::string_view name :
+         {MainWindow::verbsButton, MainWindow::analysisButton, MainWindow::verbsButton}) {
+        QVERIFY(QApplication::focusWidget());
+        QCOMPARE(QApplication::focusWidget()->objectName(), qtText(name));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
 }
 
-void TestApp::mainWindowButtonsOpenTheirWindowOnce_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QByteArray>("kind");
+// Every opening in the table: the first click builds the window, the next only brings it to
+// the front.
+void TestApp::everyOpenerOpensItsWindowOnce_data() {
+    QTest::addColumn<Kind>("kind");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("verbs") << "Command1" << QByteArray("Form3")
-                           << "Inserisci il Verbo al modo infinito";
-    QTest::newRow("logical-analysis") << "Command2" << QByteArray("Form2") << "Analisi logica";
+    QTest::newRow("Form3") << Kind::Form3 << "Inserisci il Verbo al modo infinito";
+    QTest::newRow("Form2") << Kind::Form2 << "Analisi logica";
+    for (Kind kind : sentenceKinds)
+        QTest::newRow(app::entryOf(kind).name.data()) << kind << "Prima frase";
 }
 
-void TestApp::mainWindowButtonsOpenTheirWindowOnce() {
-    QFETCH(QString, button);
-    QFETCH(QByteArray, kind);
+void TestApp::everyOpenerOpensItsWindowOnce() {
+    QFETCH(Kind, kind);
     QFETCH(QString, caption);
-    Program program;
-    program.click("Form1", qPrintable(button));
-    forms::Window* opened = program.kinds[kind.data()].window();
+    const Program program;
+    const app::Opener& opener = *app::entryOf(kind).openedBy;
+    if (opener.window != Kind::Form1)
+        program.openByClick(opener.window);
+    QVERIFY(!program.windows.isOpen(kind));
+    program.openByClick(kind);
+    forms::Window* opened = program.windows.window(kind);
     QVERIFY(opened);
     QCOMPARE(opened->windowTitle(), caption);
     QVERIFY(QTest::qWaitForWindowActive(opened));
+    const int windowsOpen = int(openWindows().size());
 
-    // Behind the main window, then asked for again: the same window comes to the front.
+    // Behind its opener, then asked for again: the same window comes to the front.
     opened->setProperty("marked", true);
-    program.window("Form1").activateWindow();
-    QTRY_COMPARE(QApplication::activeWindow(), &program.window("Form1"));
-    program.click("Form1", qPrintable(button));
-    QCOMPARE(program.kinds[kind.data()].window(), opened);
+    program.window(opener.window).activateWindow();
+    QTRY_COMPARE(QApplication::activeWindow(), &program.window(opener.window));
+    program.openByClick(kind);
+    QCOMPARE(program.windows.window(kind), opened);
     QVERIFY(opened->property("marked").toBool());
     QTRY_COMPARE(QApplication::activeWindow(), opened);
-    QCOMPARE(openWindowCount(), 2);
+    QCOMPARE(openWindows().size(), windowsOpen);
 }
 
 void TestApp::spaceRightAfterStartUpOpensTheVerbWindow() {
-    Program program;
-    QVERIFY(QTest::qWaitForWindowActive(&program.window("Form1")));
+    const Program program;
+    QVERIFY(QTest::qWaitForWindowActive(&program.window(Kind::Form1)));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QVERIFY(program.kinds["Form3"].isOpen());
+    QVERIFY(program.windows.isOpen(Kind::Form3));
 }
 
 void TestApp::closedVerbWindowReopensFresh() {
-    Program program;
-    program.click("Form1", "Command1");
-    program.window("Form3").control<QLineEdit>("Text2").setText("andare");
-    program.click("Form1", "Command1");
-    QCOMPARE(program.window("Form3").control<QLineEdit>("Text2").text(), "andare");
-    program.window("Form3").close();
-    program.click("Form1", "Command1");
-    QCOMPARE(program.window("Form3").control<QLineEdit>("Text2").text(), QString());
+    const Program program;
+    const auto secondAnswer = [&]() -> QLineEdit& {
+        return program.window(Kind::Form3).control<QLineEdit>(VerbWindow::answerBoxes[1]);
+    };
+    program.openByClick(Kind::Form3);
+    secondAnswer().setText("andare");
+    program.openByClick(Kind::Form3);
+    QCOMPARE(secondAnswer().text(), "andare");
+    program.window(Kind::Form3).close();
+    program.openByClick(Kind::Form3);
+    QCOMPARE(secondAnswer().text(), QString());
 }
 
 void TestApp::sentenceMenuIsAsDrawnUp() {
     const DistinctSystemColours desktop;
-    Program program;
-    program.click("Form1", "Command2");
-    forms::Window& menu = program.window("Form2");
+    const Program program;
+    program.openByClick(Kind::Form2);
+    forms::Window& menu = program.window(Kind::Form2);
     QCOMPARE(menu.windowTitle(), "Analisi logica");
     QCOMPARE(menu.size(), QSize(664, 132));
     QCOMPARE(menu.palette().color(QPalette::Window), desktop.buttonFace);
     const struct {
-        const char* name;
+        std::string_view name;
         QString caption;
         QRect geometry;
     } labels[] = {
-        {"Label1", "Fai L'analisi grammaticali delle seguenti frasi", {8, 8, 649, 17}},
-        {"Label2", "1. La capra divora le foglie delle piante", {8, 32, 657, 17}},
-        {"Label3", u"2 Il nome di madre conferisce dignit\u00e0"_qs, {8, 56, 649, 17}},
-        {"Label4", "3 Lorenzo de' Medici fu soprannominato il Magnifico", {8, 80, 649, 17}},
-        {"Label5", u"4 La mamma \u00e8 uscita a comprare le mele"_qs, {8, 104, 649, 17}},
+        {SentenceMenu::instructionLabel,
+         "Fai L'analisi grammaticali delle seguenti frasi",
+         {8, 8, 649, 17}},
+        {SentenceMenu::sentenceLabels[0],
+         "1. La capra divora le foglie delle piante",
+         {8, 32, 657, 17}},
+        {SentenceMenu::sentenceLabels[1],
+         u"2 Il nome di madre conferisce dignit\u00e0"_qs,
+         {8, 56, 649, 17}},
+        {SentenceMenu::sentenceLabels[2],
+         "3 Lorenzo de' Medici fu soprannominato il Magnifico",
+         {8, 80, 649, 17}},
+        {SentenceMenu::sentenceLabels[3],
+         u"4 La mamma \u00e8 uscita a comprare le mele"_qs,
+         {8, 104, 649, 17}},
     };
     for (const auto& expected : labels) {
         auto& label = menu.control<QLabel>(expected.name);
@@ -253,129 +245,120 @@ void TestApp::sentenceMenuIsAsDrawnUp() {
 }
 
 void TestApp::sentenceLabelsOpenTheirOwnSentence_data() {
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QByteArray>("kind");
+    QTest::addColumn<int>("label");
+    QTest::addColumn<Kind>("kind");
     QTest::addColumn<QString>("sentence");
-    QTest::newRow("first") << "Label2" << QByteArray("primo")
-                           << "La capra divora le foglie delle piante";
-    QTest::newRow("second") << "Label3" << QByteArray("Secondo")
-                            << u"Il nome di madre conferisce dignit\u00e0"_qs;
-    QTest::newRow("third") << "Label4" << QByteArray("terzoo")
+    QTest::newRow("first") << 0 << Kind::primo << "La capra divora le foglie delle piante";
+    QTest::newRow("second") << 1 << Kind::Secondo << u"Il nome di madre conferisce dignit\u00e0"_qs;
+    QTest::newRow("third") << 2 << Kind::terzoo
                            << "Lorenzo de' Medici fu soprannominato il Magnifico";
-    QTest::newRow("fourth") << "Label5" << QByteArray("quarto")
+    QTest::newRow("fourth") << 3 << Kind::quarto
                             << u"La mamma \u00e8 uscita a comprare le mele "_qs;
 }
 
 void TestApp::sentenceLabelsOpenTheirOwnSentence() {
-    QFETCH(QString, label);
-    QFETCH(QByteArray, kind);
+    QFETCH(int, label);
+    QFETCH(Kind, kind);
     QFETCH(QString, sentence);
-    Program program;
-    program.click("Form1", "Command2");
-    program.click("Form2", qPrintable(label));
-    forms::Window* opened = program.kinds[kind.data()].window();
+    const Program program;
+    program.openByClick(Kind::Form2);
+    program.click(Kind::Form2, SentenceMenu::sentenceLabels[label]);
+    forms::Window* opened = program.windows.window(kind);
     QVERIFY(opened);
     QCOMPARE(opened->windowTitle(), "Prima frase");
-    QCOMPARE(opened->control<QLabel>("Label1").text(), sentence);
-    QCOMPARE(opened->control<QComboBox>("Combo8").count(), 25);
+    QCOMPARE(opened->control<QLabel>(SentenceWindow::sentenceLabel).text(), sentence);
+    QCOMPARE(roleBox(*opened, 8).count(), 25);
     QVERIFY(QTest::qWaitForWindowActive(opened));
-    QCOMPARE(focusOwner(), &opened->control<QWidget>("Text1"));
-    QVERIFY(program.kinds["Form2"].isOpen());
-    QCOMPARE(openWindowCount(), 3);
+    QCOMPARE(focusOwner(), &opened->control<QWidget>(SentenceWindow::chunkBoxes[0]));
+    QVERIFY(program.windows.isOpen(Kind::Form2));
+    QCOMPARE(openWindows().size(), 3);
 }
 
 void TestApp::menuOpensNothingElse() {
-    Program program;
-    program.click("Form1", "Command2");
-    forms::Window& menu = program.window("Form2");
+    const Program program;
+    program.openByClick(Kind::Form2);
+    forms::Window& menu = program.window(Kind::Form2);
     QVERIFY(QTest::qWaitForWindowActive(&menu));
-    program.click("Form2", "Label1");
+    program.click(Kind::Form2, SentenceMenu::instructionLabel);
     QTest::mouseClick(&menu, Qt::LeftButton, {}, QPoint(600, 125));
-    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Down, Qt::Key_1})
+    for (Qt::Key key :
+         {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter, Qt::Key_Down, Qt::Key_1})
         QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &menu, key);
-    QCOMPARE(openWindowCount(), 2);
+    QCOMPARE(openWindows().size(), 2);
 }
 
 void TestApp::allSentenceWindowsCanBeOpenTogether() {
-    Program program;
-    program.click("Form1", "Command2");
-    for (const char* label : {"Label2", "Label3", "Label4", "Label5"})
-        program.click("Form2", label);
-    QCOMPARE(openWindowCount(), 6);
-    program.window("Form2").close();
-    QVERIFY(program.kinds["terzoo"].isOpen());
-    program.click("terzoo", "Command1");
-    QCOMPARE(textColour(program.window("terzoo").control<QComboBox>("Combo1")), QColor(255, 0, 0));
+    const Program program;
+    program.openByClick(Kind::Form2);
+    for (Kind kind : sentenceKinds)
+        program.openByClick(kind);
+    QCOMPARE(openWindows().size(), 6);
+    program.window(Kind::Form2).close();
+    QVERIFY(program.windows.isOpen(Kind::terzoo));
+    program.click(Kind::terzoo, SentenceWindow::verifyButton);
+    QCOMPARE(textColour(roleBox(program.window(Kind::terzoo), 1)), QColor(255, 0, 0));
 }
 
 void TestApp::secondMenuClickKeepsPicksAndColours() {
-    Program program;
-    program.click("Form1", "Command2");
-    program.click("Form2", "Label2");
-    forms::Window& first = program.window("primo");
-    first.control<QComboBox>("Combo1").setCurrentIndex(0);
-    first.control<QComboBox>("Combo2").setCurrentIndex(3);
-    program.click("primo", "Command1");
-    program.window("Form2").activateWindow();
+    const Program program;
+    program.openByClick(Kind::Form2);
+    program.openByClick(Kind::primo);
+    forms::Window& first = program.window(Kind::primo);
+    roleBox(first, 1).setCurrentIndex(0);
+    roleBox(first, 2).setCurrentIndex(3);
+    program.click(Kind::primo, SentenceWindow::verifyButton);
+    program.window(Kind::Form2).activateWindow();
 
-    program.click("Form2", "Label2");
-    QCOMPARE(&program.window("primo"), &first);
+    program.openByClick(Kind::primo);
+    QCOMPARE(&program.window(Kind::primo), &first);
     for (int row = 1; row <= 8; ++row)
-        QCOMPARE(first.control<QComboBox>("Combo" + std::to_string(row)).count(), 25);
-    QCOMPARE(first.control<QComboBox>("Combo2").currentIndex(), 3);
-    QCOMPARE(textColour(first.control<QComboBox>("Combo1")), QColor(128, 255, 128));
-    QCOMPARE(textColour(first.control<QComboBox>("Combo2")), QColor(255, 0, 0));
+        QCOMPARE(roleBox(first, row).count(), 25);
+    QCOMPARE(roleBox(first, 2).currentIndex(), 3);
+    QCOMPARE(textColour(roleBox(first, 1)), QColor(128, 255, 128));
+    QCOMPARE(textColour(roleBox(first, 2)), QColor(255, 0, 0));
     QTRY_COMPARE(QApplication::activeWindow(), &first);
 }
 
 void TestApp::closedSentenceWindowReopensFresh() {
     const DistinctSystemColours desktop;
-    Program program;
-    program.click("Form1", "Command2");
-    program.click("Form2", "Label3");
-    forms::Window& before = program.window("Secondo");
-    before.control<QComboBox>("Combo1").setCurrentIndex(5);
-    before.control<QComboBox>("Combo7").setEditText("parola");
-    before.control<QLineEdit>("Text2").setText("cambiato");
-    program.click("Secondo", "Command1");
+    const Program program;
+    program.openByClick(Kind::Form2);
+    program.openByClick(Kind::Secondo);
+    forms::Window& before = program.window(Kind::Secondo);
+    roleBox(before, 1).setCurrentIndex(5);
+    roleBox(before, 7).setEditText("parola");
+    before.control<QLineEdit>(SentenceWindow::chunkBoxes[1]).setText("cambiato");
+    program.click(Kind::Secondo, SentenceWindow::verifyButton);
     before.close();
 
-    program.click("Form2", "Label3");
-    forms::Window& after = program.window("Secondo");
+    program.openByClick(Kind::Secondo);
+    forms::Window& after = program.window(Kind::Secondo);
     for (int row = 1; row <= 8; ++row) {
-        auto& box = after.control<QComboBox>("Combo" + std::to_string(row));
+        QComboBox& box = roleBox(after, row);
         QCOMPARE(box.count(), 25);
         QCOMPARE(box.currentIndex(), -1);
         QCOMPARE(box.currentText(), QString());
         QCOMPARE(textColour(box), desktop.windowText);
     }
-    QCOMPARE(after.control<QLineEdit>("Text2").text(), "di madre");
+    QCOMPARE(after.control<QLineEdit>(SentenceWindow::chunkBoxes[1]).text(), "di madre");
 }
 
 void TestApp::roleBoxesStartInTheirLayoutColours_data() {
-    QTest::addColumn<QString>("label");
-    QTest::addColumn<QByteArray>("kind");
-    QTest::addColumn<bool>("firstBlack");
-    QTest::newRow("primo") << "Label2" << QByteArray("primo") << true;
-    QTest::newRow("Secondo") << "Label3" << QByteArray("Secondo") << false;
-    QTest::newRow("terzoo") << "Label4" << QByteArray("terzoo") << false;
-    QTest::newRow("quarto") << "Label5" << QByteArray("quarto") << false;
+    addSentenceKindRows();
 }
 
+// Only primo's layout sets a colour of its own, on its first role box.
 void TestApp::roleBoxesStartInTheirLayoutColours() {
-    QFETCH(QString, label);
-    QFETCH(QByteArray, kind);
-    QFETCH(bool, firstBlack);
+    QFETCH(Kind, kind);
     const DistinctSystemColours desktop;
-    Program program;
-    program.click("Form1", "Command2");
-    program.click("Form2", qPrintable(label));
-    forms::Window& window = program.window(kind.data());
-    QCOMPARE(textColour(window.control<QComboBox>("Combo1")),
-             firstBlack ? QColor(0, 0, 0) : desktop.windowText);
+    const Program program;
+    program.openByClick(Kind::Form2);
+    program.openByClick(kind);
+    forms::Window& window = program.window(kind);
+    QCOMPARE(textColour(roleBox(window, 1)),
+             kind == Kind::primo ? QColor(0, 0, 0) : desktop.windowText);
     for (int row = 2; row <= 8; ++row)
-        QCOMPARE(textColour(window.control<QComboBox>("Combo" + std::to_string(row))),
-                 desktop.windowText);
+        QCOMPARE(textColour(roleBox(window, row)), desktop.windowText);
 }
 
 void TestApp::programEndsWhenItsLastWindowCloses_data() {
@@ -386,20 +369,20 @@ void TestApp::programEndsWhenItsLastWindowCloses_data() {
 
 void TestApp::programEndsWhenItsLastWindowCloses() {
     QFETCH(bool, mainWindowFirst);
-    Program program;
+    const Program program;
     bool menuStillOpensSentences = false;
     const int exitCode = testsupport::runEventLoop([&] {
         if (!mainWindowFirst) {
-            program.window("Form1").close();
+            program.window(Kind::Form1).close();
             return;
         }
-        program.click("Form1", "Command2");
-        program.window("Form1").close();
+        program.openByClick(Kind::Form2);
+        program.window(Kind::Form1).close();
         QTimer::singleShot(0, [&] {
-            program.click("Form2", "Label4");
-            menuStillOpensSentences = program.kinds["terzoo"].isOpen();
-            program.window("Form2").close();
-            QTimer::singleShot(0, [&] { program.window("terzoo").close(); });
+            program.openByClick(Kind::terzoo);
+            menuStillOpensSentences = program.windows.isOpen(Kind::terzoo);
+            program.window(Kind::Form2).close();
+            QTimer::singleShot(0, [&] { program.window(Kind::terzoo).close(); });
         });
     });
     QCOMPARE(exitCode, 0);
@@ -409,17 +392,12 @@ void TestApp::programEndsWhenItsLastWindowCloses() {
 // Every caption and text shows whole in its fixed box with the font the program pins; a label
 // that reaches under a later control counts only up to it.
 void TestApp::captionsFitTheirBoxes() {
-    forms::WindowKinds kinds;
-    app::addWindowKinds(kinds);
-    app::MainWindow mainWindow(kinds);
-    std::vector<QWidget*> windows{&mainWindow};
-    for (const char* kind : {"Form2", "Form3", "primo", "Secondo", "terzoo", "quarto"}) {
-        kinds.open(kind);
-        windows.push_back(kinds[kind].window());
-    }
+    Program program;
+    for (const app::KindEntry& entry : app::windowKinds)
+        program.windows.open(entry.kind);
     QCOMPARE(QFontInfo(forms::programFont()).family(), "DejaVu Sans Condensed");
 
-    for (QWidget* window : windows) {
+    for (forms::Window* window : openWindows()) {
         for (QWidget* control : window->findChildren<QWidget*>()) {
             if (control->objectName().isEmpty() || control->objectName().startsWith("qt_"))
                 continue;
@@ -455,10 +433,10 @@ void TestApp::captionsFitTheirBoxes() {
 }
 
 void TestApp::editableBoxesSpeakItalian() {
-    Program program;
-    program.click("Form1", "Command2");
-    program.click("Form2", "Label2");
-    QLineEdit* roleBoxEdit = program.window("primo").control<QComboBox>("Combo1").lineEdit();
+    const Program program;
+    program.openByClick(Kind::Form2);
+    program.openByClick(Kind::primo);
+    QLineEdit* roleBoxEdit = roleBox(program.window(Kind::primo), 1).lineEdit();
     const std::unique_ptr<QMenu> menu(roleBoxEdit->createStandardContextMenu());
     QStringList texts;
     for (const QAction* action : menu->actions())
@@ -470,53 +448,55 @@ void TestApp::editableBoxesSpeakItalian() {
 }
 
 void TestApp::everyControlHasAnAccessibleName() {
-    Program program;
-    program.click("Form1", "Command1");
-    program.click("Form1", "Command2");
-    program.click("Form2", "Label4");
-    const auto nameOf = [&](std::string_view kind, const char* control) {
+    const Program program;
+    program.openByClick(Kind::Form3);
+    program.openByClick(Kind::Form2);
+    program.openByClick(Kind::terzoo);
+    const auto nameOf = [&](Kind kind, std::string_view control) {
         QAccessibleInterface* accessible =
             QAccessible::queryAccessibleInterface(&program.window(kind).control<QWidget>(control));
         return accessible ? accessible->text(QAccessible::Name) : QString();
     };
-    QCOMPARE(nameOf("Form1", "Command2"), "Analisi Logica");
-    QCOMPARE(nameOf("Form2", "Label3"), u"2 Il nome di madre conferisce dignit\u00e0"_qs);
-    QCOMPARE(nameOf("Form3", "Text2"), "Infinito di Andassimo");
-    QCOMPARE(nameOf("Form3", "Command1"), "Verifica Risposte");
-    QCOMPARE(nameOf("terzoo", "Text6"), "Parte 6 della frase");
-    QCOMPARE(nameOf("terzoo", "Combo3"), "Funzione logica della parte 3");
-    for (std::string_view kind : {"Form1", "Form2", "Form3", "terzoo"})
+    QCOMPARE(nameOf(Kind::Form1, MainWindow::analysisButton), "Analisi Logica");
+    QCOMPARE(nameOf(Kind::Form2, SentenceMenu::sentenceLabels[1]),
+             u"2 Il nome di madre conferisce dignit\u00e0"_qs);
+    QCOMPARE(nameOf(Kind::Form3, VerbWindow::answerBoxes[1]), "Infinito di Andassimo");
+    QCOMPARE(nameOf(Kind::Form3, VerbWindow::verifyButton), "Verifica Risposte");
+    QCOMPARE(nameOf(Kind::terzoo, SentenceWindow::chunkBoxes[5]), "Parte 6 della frase");
+    QCOMPARE(nameOf(Kind::terzoo, SentenceWindow::roleBoxes[2]), "Funzione logica della parte 3");
+    for (Kind kind : {Kind::Form1, Kind::Form2, Kind::Form3, Kind::terzoo})
         for (QWidget* control : program.window(kind).findChildren<QWidget*>())
             if (!control->objectName().isEmpty() && !control->objectName().startsWith("qt_"))
-                QVERIFY2(!nameOf(kind, qPrintable(control->objectName())).isEmpty(),
+                QVERIFY2(!nameOf(kind, control->objectName().toStdString()).isEmpty(),
                          qPrintable(control->objectName()));
 }
 
 void TestApp::verdictColoursAreDescribedInWords() {
-    Program program;
-    program.click("Form1", "Command1");
-    program.click("Form1", "Command2");
-    program.click("Form2", "Label2");
-    const auto descriptionOf = [&](std::string_view kind, const char* control) {
+    const Program program;
+    program.openByClick(Kind::Form3);
+    program.openByClick(Kind::Form2);
+    program.openByClick(Kind::primo);
+    const auto descriptionOf = [&](Kind kind, std::string_view control) {
         return QAccessible::queryAccessibleInterface(
                    &program.window(kind).control<QWidget>(control))
             ->text(QAccessible::Description);
     };
-    program.window("Form3").control<QLineEdit>("Text1").setText("cuocere");
-    program.click("Form3", "Command1");
-    QCOMPARE(descriptionOf("Form3", "Text1"), "testo verde");
-    QCOMPARE(descriptionOf("Form3", "Text2"), "testo rosso");
-    program.click("Form3", "Command2");
-    QCOMPARE(descriptionOf("Form3", "Text1"), "testo nel colore normale");
-    QCOMPARE(program.window("Form3").control<QLineEdit>("Text1").text(), "cuocere");
+    forms::Window& verbs = program.window(Kind::Form3);
+    verbs.control<QLineEdit>(VerbWindow::answerBoxes[0]).setText("cuocere");
+    program.click(Kind::Form3, VerbWindow::verifyButton);
+    QCOMPARE(descriptionOf(Kind::Form3, VerbWindow::answerBoxes[0]), "testo verde");
+    QCOMPARE(descriptionOf(Kind::Form3, VerbWindow::answerBoxes[1]), "testo rosso");
+    program.click(Kind::Form3, VerbWindow::resetButton);
+    QCOMPARE(descriptionOf(Kind::Form3, VerbWindow::answerBoxes[0]), "testo nel colore normale");
+    QCOMPARE(verbs.control<QLineEdit>(VerbWindow::answerBoxes[0]).text(), "cuocere");
 
-    program.window("primo").control<QComboBox>("Combo1").setCurrentIndex(0);
-    program.click("primo", "Command1");
-    QCOMPARE(descriptionOf("primo", "Combo1"), "testo verde chiaro");
-    QCOMPARE(descriptionOf("primo", "Combo2"), "testo rosso");
-    program.click("primo", "Command2");
-    QCOMPARE(descriptionOf("primo", "Combo1"), "testo nero");
-    QCOMPARE(program.window("primo").control<QComboBox>("Combo1").currentIndex(), 0);
+    roleBox(program.window(Kind::primo), 1).setCurrentIndex(0);
+    program.click(Kind::primo, SentenceWindow::verifyButton);
+    QCOMPARE(descriptionOf(Kind::primo, SentenceWindow::roleBoxes[0]), "testo verde chiaro");
+    QCOMPARE(descriptionOf(Kind::primo, SentenceWindow::roleBoxes[1]), "testo rosso");
+    program.click(Kind::primo, SentenceWindow::resetButton);
+    QCOMPARE(descriptionOf(Kind::primo, SentenceWindow::roleBoxes[0]), "testo nero");
+    QCOMPARE(roleBox(program.window(Kind::primo), 1).currentIndex(), 0);
 }
 
 QTEST_MAIN(TestApp)

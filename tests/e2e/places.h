@@ -1,51 +1,56 @@
-// Where a pupil looks and clicks on each window, in pixels of its client area at scale 1,
-// worked out from the layouts' twips. Form1's buttons sit in Frame1, whose corner is at
-// (120, 120) twips.
+// Where a pupil looks and clicks on each window, in pixels of its client area at scale 1, read
+// from the windows' own layouts.
 #pragma once
+
+#include "app/mainwindow.h"
+#include "app/sentencemenu.h"
+#include "exercises/sentencewindow.h"
+#include "exercises/verbwindow.h"
 
 #include <QRect>
 
 namespace e2e::places {
 
-// A layout rectangle in twips, in pixels (15 twips to a pixel).
-inline QRect pixels(int left, int top, int width, int height) {
-    const auto px = [](int twips) { return (twips + 7) / 15; };
-    return QRect(px(left), px(top), px(width), px(height));
-}
+using app::MainWindow;
+using app::SentenceMenu;
+using exercises::SentenceWindow;
+using exercises::VerbWindow;
 
 // Form1
 inline QPoint verbsButton() {
-    return pixels(120 + 120, 120 + 240, 4695, 495).center();
+    return forms::place(MainWindow::layout, MainWindow::verbsButton).center();
 }
 inline QPoint analysisButton() {
-    return pixels(120 + 120, 120 + 720, 4695, 495).center();
+    return forms::place(MainWindow::layout, MainWindow::analysisButton).center();
 }
 
-// Form2: sentence 1 to 4 (Label2 to Label5)
+// Form2: sentence 1 to 4
 inline QPoint sentence(int number) {
-    return pixels(120, 480 + 360 * (number - 1), 9735, 255).center();
+    return forms::place(SentenceMenu::layout, SentenceMenu::sentenceLabels[number - 1]).center();
 }
 
-// A sentence window: role box of row 1 to 8, without its drop-down arrow; the two buttons.
+// A sentence window: role box of row 1 to 8 without its drop-down arrow (20 pixels); the two
+// buttons.
 inline QRect roleBox(int row) {
-    return pixels(2160, 480 + 360 * (row - 1), 2175 - 300, 315);
+    return forms::place(SentenceWindow::layout, SentenceWindow::roleBoxes[row - 1])
+        .adjusted(0, 0, -20, 0);
 }
 inline QPoint sentenceVerify() {
-    return pixels(4440, 480, 2895, 375).center();
+    return forms::place(SentenceWindow::layout, SentenceWindow::verifyButton).center();
 }
 inline QPoint sentenceReset() {
-    return pixels(4440, 960, 2895, 375).center();
+    return forms::place(SentenceWindow::layout, SentenceWindow::resetButton).center();
 }
 
 // Form3: answer box of item 1 to 4; the two buttons.
 inline QRect answerBox(int item) {
-    return pixels(1080, 120 + 360 * (item - 1), 2775, 285);
+    return forms::place(VerbWindow::layout, VerbWindow::answerBoxes[item - 1]);
 }
 inline QPoint verbVerify() {
-    return pixels(120, 1560, 1455, 375).center();
+    return forms::place(VerbWindow::layout, VerbWindow::verifyButton).center();
 }
 inline QPoint verbReset() {
-    return pixels(2280, 1560, 1575, 375).center();
+    return forms::place(VerbWindow::layout, VerbWindow::resetButton).center();
 }
 
 } // namespace e2e::places

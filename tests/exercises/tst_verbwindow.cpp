@@ -14,26 +14,20 @@ namespace {
 
 using Answers = std::array<QString, 4>;
 
-class OpenVerbWindow {
+class OpenVerbWindow : public testsupport::OpenWindow<VerbWindow> {
 public:
-    OpenVerbWindow() {
-        kinds_.add("Form3", [] { return std::make_unique<VerbWindow>(); });
-        kinds_.open("Form3");
-    }
-    VerbWindow& operator*() const { return static_cast<VerbWindow&>(*kinds_["Form3"].window()); }
-    VerbWindow* operator->() const { return &**this; }
-    forms::WindowKinds& kinds() const { return kinds_; }
-
     QLineEdit& answerBox(int item) const {
-        return (*this)->control<QLineEdit>("Text" + std::to_string(item));
+        return (*this)->control<QLineEdit>(VerbWindow::answerBoxes[item - 1]);
     }
     void type(const Answers& answers) const {
         for (int item = 1; item <= 4; ++item)
             answerBox(item).setText(answers[item - 1]);
     }
-    void press(const char* button) const {
+    void press(std::string_view button) const {
         QTest::mouseClick(&(*this)->control<QPushButton>(button), Qt::LeftButton);
     }
+    void verify() const { press(VerbWindow::verifyButton); }
+    void reset() const { press(VerbWindow::resetButton); }
     // One letter a box: G green, R red, K black, S the desktop's window-text colour.
     QString colours() const {
         QString letters;
@@ -41,9 +35,6 @@ public:
             letters += testsupport::colourLetter(textColour(answerBox(item)), QColor(0, 255, 0));
         return letters;
     }
-
-private:
-    mutable forms::WindowKinds kinds_;
 };
 
 } // namespace
@@ -52,7 +43,7 @@ class TestVerbWindow : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() { testsupport::quietOffscreenPlatform(); }
-    void cleanup() { testsupport::discardAllWindows(); }
+    void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
 
     void layoutIsAsDrawnUp_data();
     void layoutIsAsDrawnUp();
@@ -110,12 +101,14 @@ void TestVerbWindow::startsEmptyWithOnlyText1Black() {
     const OpenVerbWindow window;
     QCOMPARE(window.colours(), "KSSS");
     QCOMPARE(window->palette().color(QPalette::Window), QColor(0, 255, 0));
-    QCOMPARE(window->control<QPushButton>("Command1").palette().color(QPalette::Button),
-             QColor(0, 0, 192));
-    QCOMPARE(window->control<QPushButton>("Command2").palette().color(QPalette::Button),
-             QColor(255, 255, 0));
+    QCOMPARE(
+        window->control<QPushButton>(VerbWindow::verifyButton).palette().color(QPalette::Button),
+        QColor(0, 0, 192));
+    QCOMPARE(
+        window->control<QPushButton>(VerbWindow::resetButton).palette().color(QPalette::Button),
+        QColor(255, 255, 0));
     // The text box covers the part of Label1 that reaches under it.
-    const auto& label = window->control<QLabel>("Label1");
+    const auto& label = window->control<QLabel>(VerbWindow::promptLabels[0]);
     const auto& box = window.answerBox(1);
     QVERIFY(label.geometry().intersects(box.geometry()));
     QVERIFY(window->children().indexOf(&box) > window->children().indexOf(&label));
@@ -143,7 +136,7 @@ void TestVerbWindow::verifyComparesEachAnswerExactly() {
     QFETCH(QString, colours);
     const OpenVerbWindow window;
     window.type(answers);
-    window.press("Command1");
+    window.verify();
     QCOMPARE(window.colours(), colours);
     for (int item = 1; item <= 4; ++item)
         QCOMPARE(window.answerBox(item).text(), answers[item - 1]);
@@ -152,9 +145,9 @@ void TestVerbWindow::verifyComparesEachAnswerExactly() {
 void TestVerbWindow::verifyIsStableAndNeverChangesTexts() {
     const OpenVerbWindow window;
     window.type({"cuocere", "Andare", "uscire ", ""});
-    window.press("Command1");
+    window.verify();
     QCOMPARE(window.colours(), "GRRR");
-    window.press("Command1");
+    window.verify();
     QCOMPARE(window.colours(), "GRRR");
     QCOMPARE(window.answerBox(3).text(), "uscire ");
 }
@@ -162,12 +155,12 @@ void TestVerbWindow::verifyIsStableAndNeverChangesTexts() {
 void TestVerbWindow::editingAfterVerifyKeepsTheColour() {
     const OpenVerbWindow window;
     window.type({"cuocere", "", "", ""});
-    window.press("Command1");
+    window.verify();
     window.answerBox(1).setFocus();
     QTest::keyClicks(&window.answerBox(1), "xyz");
     window.answerBox(2).setText("andare");
     QCOMPARE(window.colours(), "GRRR");
-    window.press("Command1");
+    window.verify();
     QCOMPARE(window.colours(), "RGRR");
 }
 
@@ -175,8 +168,8 @@ void TestVerbWindow::resetGivesTheDesktopColourAndKeepsTexts() {
     const DistinctSystemColours desktop;
     const OpenVerbWindow window;
     window.type({"cuocere", "andare", "x", ""});
-    window.press("Command1");
-    window.press("Command2");
+    window.verify();
+    window.reset();
     QCOMPARE(window.colours(), "SSSS");
     QCOMPARE(window.answerBox(1).text(), "cuocere");
     QCOMPARE(window.answerBox(3).text(), "x");
@@ -186,7 +179,7 @@ void TestVerbWindow::resetBeforeVerifyChangesOnlyText1() {
     const DistinctSystemColours desktop;
     const OpenVerbWindow window;
     QCOMPARE(window.colours(), "KSSS");
-    window.press("Command2");
+    window.reset();
     QCOMPARE(window.colours(), "SSSS");
 }
 
@@ -217,15 +210,15 @@ void TestVerbWindow::spaceOrEnterRightAfterOpeningVerifies() {
 
 void TestVerbWindow::reopeningIsFreshAndOpeningAgainKeepsAnswers() {
     const DistinctSystemColours desktop;
-    const OpenVerbWindow window;
+    OpenVerbWindow window;
     window.type({"cuocere", "andare", "", ""});
-    window.press("Command1");
-    window.kinds().open("Form3");
+    window.verify();
+    window.openAgain();
     QCOMPARE(window.answerBox(1).text(), "cuocere");
     QCOMPARE(window.colours(), "GGRR");
 
     window->close();
-    window.kinds().open("Form3");
+    window.openAgain();
     QCOMPARE(window.answerBox(1).text(), QString());
     QCOMPARE(window.answerBox(2).text(), QString());
     QCOMPARE(window.colours(), "KSSS");

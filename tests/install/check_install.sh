@@ -27,11 +27,17 @@ installed=(
     usr/share/applications/org.eserciziario.Eserciziario.desktop
     usr/share/metainfo/org.eserciziario.Eserciziario.metainfo.xml
     usr/share/icons/hicolor/scalable/apps/org.eserciziario.Eserciziario.svg
+    usr/share/doc/eserciziario/copyright
 )
 for file in "${installed[@]}"; do
     check "installs $file" test -s "$work/root/$file"
 done
 check "the program is executable" test -x "$work/root/usr/bin/eserciziario"
+check "the metadata names the program's licence" \
+    grep -q '<project_license>GPL-3.0-or-later</project_license>' \
+    "$work/root/usr/share/metainfo/org.eserciziario.Eserciziario.metainfo.xml"
+check "the copyright file names the program's licence" \
+    grep -qx 'License: GPL-3.0-or-later' "$work/root/usr/share/doc/eserciziario/copyright"
 check "the desktop entry starts the installed program" \
     grep -qx 'Exec=eserciziario' "$work/root/usr/share/applications/org.eserciziario.Eserciziario.desktop"
 

@@ -2,11 +2,10 @@
 // program in-process, with the program's invariants checked after every event.
 //   ESERCIZIARIO_MONKEY_EVENTS  how many events (10000 by default)
 //   ESERCIZIARIO_MONKEY_SEED    the seed to replay (a failure prints it with its event trail)
-#include "app/windowkinds.h"
 #include "content/roles.h"
 #include "content/sentences.h"
 #include "content/verbs.h"
-#include "testsupport.h"
+#include "program.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -15,9 +14,11 @@
 
 #include <cstdio>
 #include <deque>
-#include <map>
 #include <random>
 
+using app::Kind;
+using exercises::SentenceWindow;
+using exercises::VerbWindow;
 using testsupport::DistinctSystemColours;
 using testsupport::textColour;
 
@@ -25,19 +26,12 @@ namespace {
 
 const QColor lightGreen(128, 255, 128), green(0, 255, 0), red(255, 0, 0), black(0, 0, 0);
 
-constexpr std::string_view allKinds[] = {"Form1",   "Form2",  "Form3", "primo",
-                                         "Secondo", "terzoo", "quarto"};
-
-struct Opener {
-    std::string_view window, control, opens;
-};
-constexpr Opener openers[] = {
-    {"Form1", "Command1", "Form3"}, {"Form1", "Command2", "Form2"}, {"Form2", "Label2", "primo"},
-    {"Form2", "Label3", "Secondo"}, {"Form2", "Label4", "terzoo"},  {"Form2", "Label5", "quarto"},
-};
-
 QString fromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+QString nameOf(Kind kind) {
+    return fromUtf8(app::entryOf(kind).name);
 }
 
 // Everything in a window that verify and reset must leave alone.
@@ -62,6 +56,25 @@ struct Contents {
     }
 };
 
+// The boxes whose text colour carries a verdict, in order: role boxes or answer boxes.
+QList<QWidget*> verdictBoxes(const forms::Window& window) {
+    QList<QWidget*> boxes;
+    if (qobject_cast<const SentenceWindow*>(&window))
+        for (std::string_view name : SentenceWindow::roleBoxes)
+            boxes << &window.control<QWidget>(name);
+    else if (qobject_cast<const VerbWindow*>(&window))
+        for (std::string_view name : VerbWindow::answerBoxes)
+            boxes << &window.control<QWidget>(name);
+    return boxes;
+}
+
+QList<QColor> coloursOf(const forms::Window& window) {
+    QList<QColor> colours;
+    for (const QWidget* box : verdictBoxes(window))
+        colours << textColour(*box);
+    return colours;
+}
+
 class Monkey {
 public:
     Monkey(quint32 seed, int events)
@@ -84,14 +97,18 @@ public:
     }
 
 private:
+    // What a random pupil does, with how often, out of the sum of the weights.
+    struct Action {
+        int weight;
+        void (Monkey::*act)(Kind kind, forms::Window& window);
+    };
+    static const std::array<Action, 9> actions;
+
     void runProgram() {
         ++programs_;
-        forms::WindowKinds kinds;
-        kinds_ = &kinds;
-        app::addWindowKinds(kinds);
-        testsupport::ModalAnswer welcome([](QWidget& box) { box.close(); });
-        kinds.open("Form1");
-        connectNewWindows();
+        testsupport::Program program([](QWidget& box) { box.close(); });
+        program_ = &program;
+        watchNewWindows();
 
         QTimer watchdog;
         watchdog.setSingleShot(true);
@@ -103,9 +120,8 @@ private:
             if (openKinds().isEmpty())
                 return; // the loop must now end by itself
             if (done_ >= events_ || !failure_.isEmpty()) {
-                for (std::string_view kind : allKinds)
-                    if (kinds[kind].isOpen())
-                        kinds[kind].window()->close();
+                for (Kind kind : openKinds())
+                    program.window(kind).close();
                 return;
             }
             oneEvent();
@@ -117,20 +133,16 @@ private:
         if (exitCode != 0)
             fail(QString("the program ended with exit code %1").arg(exitCode));
         else if (!openKinds().isEmpty())
-            fail("the program ended with windows still open: " + openKinds().join(", "));
-        testsupport::discardAllWindows();
-        kinds_ = nullptr;
+            fail("the program ended with windows still open");
+        program_ = nullptr;
     }
 
-    QStringList openKinds() const {
-        QStringList open;
-        for (std::string_view kind : allKinds)
-            if ((*kinds_)[kind].isOpen())
-                open << fromUtf8(kind);
+    QList<Kind> openKinds() const {
+        QList<Kind> open;
+        for (const app::KindEntry& entry : app::windowKinds)
+            if (program_->windows.isOpen(entry.kind))
+                open << entry.kind;
         return open;
-    }
-    forms::Window& window(const QString& kind) const {
-        return *(*kinds_)[kind.toStdString()].window();
     }
 
     int below(int n) { return n <= 1 ? 0 : std::uniform_int_distribution<int>(0, n - 1)(random_); }
@@ -162,130 +174,168 @@ private:
     // Verify and reset are judged where they happen, however they were pressed (mouse, Space,
     // Enter): the contents when the button goes down, the colours right after its handler. A
     // click can change a role box before that, when leaving it makes Qt pick a typed entry.
-    void connectNewWindows() {
-        for (const QString& kind : openKinds()) {
-            forms::Window& w = window(kind);
-            if (w.property("monkeyWatched").toBool() || kind == "Form1" || kind == "Form2")
+    // A window's first colours are kept as it opens, for the invariants.
+    void watchNewWindows() {
+        for (Kind kind : openKinds()) {
+            forms::Window& window = program_->window(kind);
+            if (window.property("monkeyWatched").toBool() || verdictBoxes(window).isEmpty())
                 continue;
-            w.setProperty("monkeyWatched", true);
-            for (const char* name : {"Command1", "Command2"}) {
-                auto& button = w.control<QPushButton>(name);
-                const bool verify = std::string_view(name) == "Command1";
-                QObject::connect(&button, &QPushButton::pressed, &w, [this, kind] {
-                    pressedContents_ = Contents::of(window(kind));
-                    pressedColours_ = colours(kind);
+            window.setProperty("monkeyWatched", true);
+            window.setProperty("initialColours", QVariant::fromValue(coloursOf(window)));
+            const bool sentence = qobject_cast<SentenceWindow*>(&window);
+            const std::string_view verifyButton =
+                sentence ? SentenceWindow::verifyButton : VerbWindow::verifyButton;
+            const std::string_view resetButton =
+                sentence ? SentenceWindow::resetButton : VerbWindow::resetButton;
+            for (std::string_view name : {verifyButton, resetButton}) {
+                auto& button = window.control<QPushButton>(name);
+                const bool verify = name == verifyButton;
+                QObject::connect(&button, &QPushButton::pressed, &window, [this, &window] {
+                    pressedContents_ = Contents::of(window);
+                    pressedColours_ = coloursOf(window);
                 });
                 // Connected after the window's own handler, so it runs right after it.
-                QObject::connect(&button, &QPushButton::clicked, &w, [this, kind, verify] {
-                    ++(verify ? verifies_ : resets_);
-                    if (Contents::of(window(kind)) != pressedContents_)
-                        return fail("verify or reset changed a text, a selection or a list in " +
-                                    kind);
-                    if (kind == "Form3")
-                        checkVerbVerdicts(verify);
-                    else
-                        checkSentenceVerdicts(kind, verify);
-                });
+                QObject::connect(
+                    &button, &QPushButton::clicked, &window, [this, &window, kind, verify] {
+                        ++(verify ? verifies_ : resets_);
+                        if (Contents::of(window) != pressedContents_)
+                            return fail("verify or reset changed a text, a "
+                                        "selection or a list in " +
+                                        nameOf(kind));
+                        if (auto* verbs = qobject_cast<VerbWindow*>(&window))
+                            checkVerbVerdicts(*verbs, verify);
+                        else
+                            checkSentenceVerdicts(static_cast<SentenceWindow&>(window), verify);
+                    });
             }
         }
     }
 
     void oneEvent() {
-        act();
+        const Kind kind = oneOf(openKinds());
+        int roll = below(totalWeight());
+        for (const Action& action : actions) {
+            if (roll < action.weight) {
+                (this->*action.act)(kind, program_->window(kind));
+                break;
+            }
+            roll -= action.weight;
+        }
         ++done_;
-        connectNewWindows();
+        watchNewWindows();
         checkInvariants();
     }
+    static int totalWeight() {
+        int total = 0;
+        for (const Action& action : actions)
+            total += action.weight;
+        return total;
+    }
 
-    void act() {
-        const QStringList open = openKinds();
-        const QString kind = oneOf(open);
-        forms::Window& w = window(kind);
-        const int roll = below(100);
-        if (roll < 15) {
-            QList<Opener> usable;
-            for (const Opener& opener : openers)
-                if (open.contains(fromUtf8(opener.window)))
-                    usable << opener;
-            if (usable.isEmpty())
-                return note("no opener is open");
-            const Opener& opener = oneOf(usable);
-            note(QString("open %1 with %2.%3")
-                     .arg(fromUtf8(opener.opens), fromUtf8(opener.window),
-                          fromUtf8(opener.control)));
-            QTest::mouseClick(&window(fromUtf8(opener.window)).control<QWidget>(opener.control),
-                              Qt::LeftButton);
-        } else if (roll < 27) {
-            QList<QWidget*> controls;
-            for (QWidget* control : w.findChildren<QWidget*>())
-                if (!control->objectName().isEmpty() && !control->objectName().startsWith("qt_"))
-                    controls << control;
-            QWidget* control = oneOf(controls);
-            note(QString("click %1.%2").arg(kind, control->objectName()));
-            QTest::mouseClick(control, Qt::LeftButton, {},
-                              QPoint(below(control->width()), below(control->height())));
-        } else if (roll < 40) {
-            if (QComboBox* box = someRoleBox(w)) {
-                static const QList<Qt::Key> keys{Qt::Key_Down,   Qt::Key_Up,   Qt::Key_PageDown,
-                                                 Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End};
-                const Qt::Key key = oneOf(keys);
-                note(QString("key %1 in %2.%3")
-                         .arg(QKeySequence(key).toString(), kind, box->objectName()));
-                box->setFocus();
-                QTest::keyClick(box->lineEdit(), key);
-            }
-        } else if (roll < 50) {
-            if (QComboBox* box = someRoleBox(w)) {
-                box->showPopup();
-                const int entry = below(box->count());
-                note(QString("pick entry %1 with the mouse in %2.%3")
-                         .arg(entry)
-                         .arg(kind, box->objectName()));
-                QAbstractItemView* list = box->view();
-                const QModelIndex index = list->model()->index(entry, 0);
-                list->scrollTo(index);
-                QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                                  list->visualRect(index).center());
-                box->hidePopup();
-            }
-        } else if (roll < 65) {
-            const QList<QLineEdit*> boxes = w.findChildren<QLineEdit*>();
-            if (!boxes.isEmpty()) {
-                QLineEdit* box = oneOf(boxes);
-                const QString text = randomText();
-                note(QString("type %1 characters into %2.%3")
-                         .arg(text.size())
-                         .arg(kind, box->parentWidget() == &w ? box->objectName()
-                                                              : box->parentWidget()->objectName()));
-                box->setFocus();
-                if (chance(50))
-                    box->clear();
-                if (text.size() <= 40)
-                    typeKeys(box, text);
-                else
-                    box->insert(text); // pasted: typing it key by key would take minutes
-            }
-        } else if (roll < 77) {
-            static const QList<Qt::Key> keys{Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Return,
-                                             Qt::Key_Enter, Qt::Key_Space,   Qt::Key_Escape};
-            const Qt::Key key = oneOf(keys);
-            QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &w;
-            note(QString("key %1 to %2").arg(QKeySequence(key).toString(), target->objectName()));
-            QTest::keyClick(target, key);
-        } else if (roll < 92) {
-            if (w.findChild<QPushButton*>("Command2") && kind != "Form1") {
-                const char* button = chance(70) ? "Command1" : "Command2";
-                note(QString("press %1.%2").arg(kind, button));
-                QTest::mouseClick(&w.control<QPushButton>(button), Qt::LeftButton);
-            }
-        } else if (roll < 96) {
-            note("bring " + kind + " to the front");
-            w.raise();
-            w.activateWindow();
-        } else {
-            note("close " + kind);
-            w.close();
-        }
+    void clickAnOpener(Kind, forms::Window&) {
+        QList<const app::KindEntry*> usable;
+        for (const app::KindEntry& entry : app::windowKinds)
+            if (entry.openedBy && program_->windows.isOpen(entry.openedBy->window))
+                usable << &entry;
+        if (usable.isEmpty())
+            return note("no opener is open");
+        const app::KindEntry& entry = *oneOf(usable);
+        note(QString("open %1 with %2.%3")
+                 .arg(nameOf(entry.kind), nameOf(entry.openedBy->window),
+                      fromUtf8(entry.openedBy->control)));
+        program_->openByClick(entry.kind);
+    }
+
+    void clickAnyControl(Kind kind, forms::Window& window) {
+        QList<QWidget*> controls;
+        for (QWidget* control : window.findChildren<QWidget*>())
+            if (!control->objectName().isEmpty() && !control->objectName().startsWith("qt_"))
+                controls << control;
+        QWidget* control = oneOf(controls);
+        note(QString("click %1.%2").arg(nameOf(kind), control->objectName()));
+        QTest::mouseClick(control, Qt::LeftButton, {},
+                          QPoint(below(control->width()), below(control->height())));
+    }
+
+    void moveInARoleBox(Kind kind, forms::Window& window) {
+        QComboBox* box = someRoleBox(window);
+        if (!box)
+            return;
+        static const QList<Qt::Key> keys{Qt::Key_Down,   Qt::Key_Up,   Qt::Key_PageDown,
+                                         Qt::Key_PageUp, Qt::Key_Home, Qt::Key_End};
+        const Qt::Key key = oneOf(keys);
+        note(QString("key %1 in %2.%3")
+                 .arg(QKeySequence(key).toString(), nameOf(kind), box->objectName()));
+        box->setFocus();
+        QTest::keyClick(box->lineEdit(), key);
+    }
+
+    void pickWithTheMouse(Kind kind, forms::Window& window) {
+        QComboBox* box = someRoleBox(window);
+        if (!box)
+            return;
+        box->showPopup();
+        const int entry = below(box->count());
+        note(QString("pick entry %1 with the mouse in %2.%3")
+                 .arg(entry)
+                 .arg(nameOf(kind), box->objectName()));
+        QAbstractItemView* list = box->view();
+        const QModelIndex index = list->model()->index(entry, 0);
+        list->scrollTo(index);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(index).center());
+        box->hidePopup();
+    }
+
+    void typeIntoABox(Kind kind, forms::Window& window) {
+        const QList<QLineEdit*> boxes = window.findChildren<QLineEdit*>();
+        if (boxes.isEmpty())
+            return;
+        QLineEdit* box = oneOf(boxes);
+        const QString text = randomText();
+        note(QString("type %1 characters into %2.%3")
+                 .arg(text.size())
+                 .arg(nameOf(kind), box->parentWidget() == &window
+                                        ? box->objectName()
+                                        : box->parentWidget()->objectName()));
+        box->setFocus();
+        if (chance(50))
+            box->clear();
+        if (text.size() <= 40)
+            typeKeys(box, text);
+        else
+            box->insert(text); // pasted: typing it key by key would take minutes
+    }
+
+    void pressAKey(Kind, forms::Window& window) {
+        static const QList<Qt::Key> keys{Qt::Key_Tab,   Qt::Key_Backtab, Qt::Key_Return,
+                                         Qt::Key_Enter, Qt::Key_Space,   Qt::Key_Escape};
+        const Qt::Key key = oneOf(keys);
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &window;
+        note(QString("key %1 to %2").arg(QKeySequence(key).toString(), target->objectName()));
+        QTest::keyClick(target, key);
+    }
+
+    void pressVerifyOrReset(Kind kind, forms::Window& window) {
+        const bool sentence = qobject_cast<SentenceWindow*>(&window);
+        if (!sentence && !qobject_cast<VerbWindow*>(&window))
+            return;
+        const bool verify = chance(70);
+        const std::string_view button =
+            sentence ? (verify ? SentenceWindow::verifyButton : SentenceWindow::resetButton)
+                     : (verify ? VerbWindow::verifyButton : VerbWindow::resetButton);
+        note(QString("press %1.%2").arg(nameOf(kind), fromUtf8(button)));
+        QTest::mouseClick(&window.control<QPushButton>(button), Qt::LeftButton);
+    }
+
+    void bringToTheFront(Kind kind, forms::Window& window) {
+        note("bring " + nameOf(kind) + " to the front");
+        window.raise();
+        window.activateWindow();
+    }
+
+    void closeTheWindow(Kind kind, forms::Window& window) {
+        note("close " + nameOf(kind));
+        window.close();
     }
 
     // One key event per character, so accents, emoji and combining marks arrive as typed.
@@ -298,8 +348,8 @@ private:
         }
     }
 
-    QComboBox* someRoleBox(forms::Window& w) {
-        const QList<QComboBox*> boxes = w.findChildren<QComboBox*>();
+    QComboBox* someRoleBox(forms::Window& window) {
+        const QList<QComboBox*> boxes = window.findChildren<QComboBox*>();
         return boxes.isEmpty() ? nullptr : oneOf(boxes);
     }
 
@@ -330,99 +380,81 @@ private:
         return text;
     }
 
-    QList<QColor> colours(const QString& kind) const {
-        QList<QColor> result;
-        for (int box = 1; box <= 8; ++box) {
-            const std::string name = (kind == "Form3" ? "Text" : "Combo") + std::to_string(box);
-            if (auto* widget = window(kind).findChild<QWidget*>(QString::fromStdString(name)))
-                result << textColour(*widget);
-        }
-        return result;
-    }
-
     // After every event: one window per open kind, full catalogues, colours a box may show.
     void checkInvariants() {
-        int forms = 0;
-        for (QWidget* top : QApplication::topLevelWidgets())
-            forms += top->isVisible() && qobject_cast<forms::Window*>(top) ? 1 : 0;
-        if (forms != openKinds().size())
+        const qsizetype shown = testsupport::openWindows().size();
+        if (shown != openKinds().size())
             return fail(QString("%1 windows are open for %2 window kinds")
-                            .arg(forms)
+                            .arg(shown)
                             .arg(openKinds().size()));
 
-        for (const QString& kind : openKinds()) {
-            if (kind == "Form3")
-                checkVerbColours();
-            else if (kind != "Form1" && kind != "Form2")
-                checkSentenceWindow(kind);
+        for (Kind kind : openKinds()) {
+            forms::Window& window = program_->window(kind);
+            if (auto* sentence = qobject_cast<SentenceWindow*>(&window))
+                checkSentenceWindow(kind, *sentence);
+            else if (qobject_cast<VerbWindow*>(&window))
+                checkColours(kind, window, {green, red, DistinctSystemColours::windowText});
             if (!failure_.isEmpty())
                 return;
         }
     }
 
-    void checkSentenceWindow(const QString& kind) {
-        forms::Window& w = window(kind);
-        for (int row = 1; row <= 8; ++row) {
-            auto& box = w.control<QComboBox>("Combo" + std::to_string(row));
-            if (box.count() != 25)
+    // A box shows its first colour or one the handlers set.
+    void checkColours(Kind kind, const forms::Window& window, const QList<QColor>& settable) {
+        const auto initial = window.property("initialColours").value<QList<QColor>>();
+        const QList<QColor> now = coloursOf(window);
+        for (qsizetype i = 0; i < now.size(); ++i)
+            if (now[i] != initial.value(i) && !settable.contains(now[i]))
                 return fail(
-                    QString("%1.%2 lists %3 entries").arg(kind, box.objectName()).arg(box.count()));
+                    QString("%1 box %2 shows %3").arg(nameOf(kind)).arg(i + 1).arg(now[i].name()));
+    }
+
+    void checkSentenceWindow(Kind kind, const SentenceWindow& window) {
+        for (int row = 1; row <= content::rowCount; ++row) {
+            auto& box = window.control<QComboBox>(SentenceWindow::roleBoxes[row - 1]);
+            if (box.count() != 25)
+                return fail(QString("%1.%2 lists %3 entries")
+                                .arg(nameOf(kind), box.objectName())
+                                .arg(box.count()));
             for (int i = 0; i < 25; ++i)
                 if (box.itemText(i) != fromUtf8(content::roleCatalogue[i]))
                     return fail(QString("%1.%2 entry %3 reads %4")
-                                    .arg(kind, box.objectName())
+                                    .arg(nameOf(kind), box.objectName())
                                     .arg(i)
                                     .arg(box.itemText(i)));
-            const QColor initial =
-                kind == "primo" && row == 1 ? black : DistinctSystemColours::windowText;
-            const QColor colour = textColour(box);
-            if (colour != initial && colour != lightGreen && colour != red && colour != black)
-                return fail(QString("%1.%2 shows %3").arg(kind, box.objectName(), colour.name()));
         }
+        checkColours(kind, window, {lightGreen, red, black});
     }
 
-    void checkSentenceVerdicts(const QString& kind, bool verified) {
-        const content::SentenceSet& set = *content::sentenceSetOf(kind.toStdString());
-        const QList<QColor> now = colours(kind);
-        for (int row = 1; row <= 8; ++row) {
+    void checkSentenceVerdicts(const SentenceWindow& window, bool verified) {
+        const QList<QColor> now = coloursOf(window);
+        for (int row = 1; row <= content::rowCount; ++row) {
             const int selection =
-                window(kind).control<QComboBox>("Combo" + std::to_string(row)).currentIndex();
-            const auto verdict = content::judgeRow(set, row, selection);
+                window.control<QComboBox>(SentenceWindow::roleBoxes[row - 1]).currentIndex();
+            const auto verdict = content::judgeRow(window.sentenceSet(), row, selection);
             const QColor expected = !verified                            ? black
                                     : verdict == content::Verdict::Right ? lightGreen
                                     : verdict == content::Verdict::Wrong ? red
                                                                          : pressedColours_[row - 1];
             if (now[row - 1] != expected)
-                return fail(QString("after %1, %2.Combo%3 (pick %4) shows %5, not %6")
-                                .arg(verified ? "verify" : "reset", kind)
+                return fail(QString("after %1, row %2 (pick %3) shows %4, not %5")
+                                .arg(verified ? "verify" : "reset")
                                 .arg(row)
                                 .arg(selection)
                                 .arg(now[row - 1].name(), expected.name()));
         }
     }
 
-    void checkVerbColours() {
-        forms::Window& w = window("Form3");
-        for (int item = 1; item <= 4; ++item) {
-            const QColor colour = textColour(w.control<QLineEdit>("Text" + std::to_string(item)));
-            const bool initial = item == 1 && colour == black;
-            if (!initial && colour != DistinctSystemColours::windowText && colour != green &&
-                colour != red)
-                return fail(QString("Form3.Text%1 shows %2").arg(item).arg(colour.name()));
-        }
-    }
-
-    void checkVerbVerdicts(bool verified) {
-        forms::Window& w = window("Form3");
-        for (int item = 1; item <= 4; ++item) {
-            auto& box = w.control<QLineEdit>("Text" + std::to_string(item));
-            const bool right = box.text().toStdString() == content::verbItems[item - 1].infinitive;
+    void checkVerbVerdicts(const VerbWindow& window, bool verified) {
+        for (std::size_t item = 0; item < VerbWindow::itemCount; ++item) {
+            auto& box = window.control<QLineEdit>(VerbWindow::answerBoxes[item]);
+            const bool right = box.text().toStdString() == content::verbItems[item].infinitive;
             const QColor expected =
                 verified ? (right ? green : red) : DistinctSystemColours::windowText;
             if (textColour(box) != expected)
-                return fail(QString("after %1, Form3.Text%2 (%3 characters) shows %4, not %5")
+                return fail(QString("after %1, answer %2 (%3 characters) shows %4, not %5")
                                 .arg(verified ? "verify" : "reset")
-                                .arg(item)
+                                .arg(item + 1)
                                 .arg(box.text().size())
                                 .arg(textColour(box).name(), expected.name()));
         }
@@ -434,12 +466,24 @@ private:
     int done_ = 0;
     int programs_ = 0;
     int verifies_ = 0, resets_ = 0;
-    forms::WindowKinds* kinds_ = nullptr;
+    testsupport::Program* program_ = nullptr;
     Contents pressedContents_;
     QList<QColor> pressedColours_;
     std::deque<QString> trail_;
     QString failure_;
 };
+
+const std::array<Monkey::Action, 9> Monkey::actions{{
+    {15, &Monkey::clickAnOpener},
+    {12, &Monkey::clickAnyControl},
+    {13, &Monkey::moveInARoleBox},
+    {10, &Monkey::pickWithTheMouse},
+    {15, &Monkey::typeIntoABox},
+    {12, &Monkey::pressAKey},
+    {15, &Monkey::pressVerifyOrReset},
+    {4, &Monkey::bringToTheFront},
+    {4, &Monkey::closeTheWindow},
+}};
 
 } // namespace
 
@@ -450,6 +494,7 @@ private slots:
         testsupport::quietOffscreenPlatform();
         forms::applyLook(*qApp);
     }
+    void cleanup() { VERIFY_NO_WINDOW_LEFT(); }
     void randomPupilsBreakNothing();
 };
 

@@ -12,7 +12,7 @@
 
 using forms::Colour;
 using forms::Control;
-using forms::Kind;
+using enum forms::ControlKind;
 using testsupport::DistinctSystemColours;
 using testsupport::textColour;
 
@@ -23,14 +23,14 @@ constexpr Colour blue = Colour::rgb(0, 0, 255);
 
 // clang-format off
 constexpr Control fixtureControls[] = {
-    //  kind               name       text           left   top  width height tab
-    {Kind::Frame,         "Frame1",  "Cornice",     { 120,  120, 3000, 1500}, 0, {.fore = red}},
-    {Kind::CommandButton, "Inside",  "Dentro",      { 120,  240, 1500,  375}, 4, {.back = blue, .graphical = true}, "Frame1"},
-    {Kind::Label,         "Caption", "Etichetta",   {3300,  120, 1500,  255}, 1},
-    {Kind::Label,         "Clear",   "Trasparente", {3300, 1500, 1500,  255}, 7, {.transparent = true}},
-    {Kind::TextBox,       "Box",     "testo",       {3300,  480, 1500,  285}, 3, {}, {}, "Casella"},
-    {Kind::ComboBox,      "Roles",   "",            {3300,  840, 1500,  315}, 2},
-    {Kind::CommandButton, "Plain",   "Semplice",    {3300, 1200, 1500,  375}, 5, {.back = blue}},
+    //  kind         name       text           left   top  width height tab
+    {Frame,         "Frame1",  "Cornice",     { 120,  120, 3000, 1500}, 0, {.fore = red}},
+    {CommandButton, "Inside",  "Dentro",      { 120,  240, 1500,  375}, 4, {.back = blue, .graphical = true}, "Frame1"},
+    {Label,         "Caption", "Etichetta",   {3300,  120, 1500,  255}, 1},
+    {Label,         "Clear",   "Trasparente", {3300, 1500, 1500,  255}, 7, {.transparent = true}},
+    {TextBox,       "Box",     "testo",       {3300,  480, 1500,  285}, 3, {}, {}, "Casella"},
+    {ComboBox,      "Roles",   "",            {3300,  840, 1500,  315}, 2},
+    {CommandButton, "Plain",   "Semplice",    {3300, 1200, 1500,  375}, 5, {.back = blue}},
 };
 // clang-format on
 
@@ -51,6 +51,7 @@ public:
     }
     static inline int built = 0, loads = 0, clicks = 0;
 };
+using OpenFixture = testsupport::OpenWindow<FixtureWindow>;
 
 void sendKey(Qt::Key key) {
     QWidget* focused = QApplication::focusWidget();
@@ -68,7 +69,8 @@ private slots:
 
     void builderPlacesControlsInPixels_data();
     void builderPlacesControlsInPixels();
-    void builtWindowHasCaptionClientSizeAndNoParent();
+    void layoutPlacesAreInTheWindowsClientArea();
+    void builtWindowHasCaptionClientSizeAndTexts();
     void unsetPropertiesTakeTheKindDefaults();
     void layoutColoursAreExact();
     void tabOrderFollowsTabIndexSkippingLabelsAndFrames();
@@ -93,7 +95,7 @@ private slots:
 };
 
 void TestForms::cleanup() {
-    testsupport::discardAllWindows();
+    VERIFY_NO_WINDOW_LEFT();
     FixtureWindow::built = FixtureWindow::loads = FixtureWindow::clicks = 0;
 }
 
@@ -122,12 +124,22 @@ void TestForms::builderPlacesControlsInPixels() {
     QCOMPARE(widget->parentWidget()->objectName(), container);
 }
 
-void TestForms::builtWindowHasCaptionClientSizeAndNoParent() {
+// The same rectangles the builder gives the widgets, for tools that only read a layout.
+void TestForms::layoutPlacesAreInTheWindowsClientArea() {
+    FixtureWindow window;
+    for (const Control& control : fixtureControls) {
+        const QWidget& widget = window.control<QWidget>(control.name);
+        QCOMPARE(forms::place(fixtureLayout, control.name),
+                 QRect(widget.mapTo(&window, QPoint(0, 0)), widget.size()));
+    }
+    QCOMPARE(forms::place(fixtureLayout, "Inside"), QRect(16, 24, 100, 25));
+    QCOMPARE(forms::clientSize(fixtureLayout), window.size());
+}
+
+void TestForms::builtWindowHasCaptionClientSizeAndTexts() {
     FixtureWindow window;
     QCOMPARE(window.windowTitle(), "Finestra di prova");
     QCOMPARE(window.size(), QSize(330, 133));
-    QVERIFY(window.isWindow());
-    QCOMPARE(window.parentWidget(), nullptr);
     QCOMPARE(window.palette().color(QPalette::Window), QColor(0, 255, 0));
     QVERIFY(window.autoFillBackground());
     QCOMPARE(window.control<QLineEdit>("Box").text(), "testo");
@@ -168,7 +180,7 @@ void TestForms::unsetPropertiesTakeTheKindDefaults() {
 
 // Rendered pixels, not only palette entries: a style could tint what it is given.
 void TestForms::layoutColoursAreExact() {
-    QApplication::setStyle("Windows");
+    const testsupport::ScopedStyle style("Windows");
     FixtureWindow window;
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -180,11 +192,8 @@ void TestForms::layoutColoursAreExact() {
 }
 
 void TestForms::tabOrderFollowsTabIndexSkippingLabelsAndFrames() {
-    forms::WindowKinds kinds;
-    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
-    kinds.open("fixture");
-    auto* window = kinds["fixture"].window();
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    const OpenFixture window;
+    QVERIFY(QTest::qWaitForWindowActive(&*window));
 
     // Tab indexes: Roles 2, Box 3, Inside 4, Plain 5; Frame1, Caption and Clear cannot focus.
     const QStringList expected = {"Roles", "Box", "Inside", "Plain", "Roles"};
@@ -212,10 +221,8 @@ void TestForms::addItemAppendsWithoutSelecting() {
 }
 
 void TestForms::typedTextNeverBecomesAnEntry() {
-    forms::WindowKinds kinds;
-    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
-    kinds.open("fixture");
-    auto& box = kinds["fixture"].window()->control<QComboBox>("Roles");
+    const OpenFixture window;
+    auto& box = window->control<QComboBox>("Roles");
     forms::addItem(box, "Soggetto");
     box.setFocus();
     QTest::keyClicks(box.lineEdit(), "Altro");
@@ -279,11 +286,9 @@ void TestForms::focusedButtonIsPressedBySpaceAndEnter_data() {
 
 void TestForms::focusedButtonIsPressedBySpaceAndEnter() {
     QFETCH(Qt::Key, key);
-    forms::WindowKinds kinds;
-    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
-    kinds.open("fixture");
-    auto& plain = kinds["fixture"].window()->control<QPushButton>("Plain");
-    QVERIFY(QTest::qWaitForWindowActive(kinds["fixture"].window()));
+    const OpenFixture window;
+    auto& plain = window->control<QPushButton>("Plain");
+    QVERIFY(QTest::qWaitForWindowActive(&*window));
     plain.setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), &plain);
     sendKey(key);
@@ -291,11 +296,9 @@ void TestForms::focusedButtonIsPressedBySpaceAndEnter() {
 }
 
 void TestForms::enterInABoxPressesNothing() {
-    forms::WindowKinds kinds;
-    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
-    kinds.open("fixture");
-    auto& box = kinds["fixture"].window()->control<QLineEdit>("Box");
-    QVERIFY(QTest::qWaitForWindowActive(kinds["fixture"].window()));
+    const OpenFixture window;
+    auto& box = window->control<QLineEdit>("Box");
+    QVERIFY(QTest::qWaitForWindowActive(&*window));
     box.setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), &box);
     sendKey(Qt::Key_Return);
@@ -320,11 +323,11 @@ void TestForms::labelAnswersALeftClickAndTakesNoFocus() {
 }
 
 void TestForms::openingBuildsLoadsAndShowsActive() {
-    forms::WindowKinds kinds;
-    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
-    QVERIFY(!kinds["fixture"].isOpen());
-    kinds.open("fixture");
-    auto* window = kinds["fixture"].window();
+    forms::WindowKind kind([] { return std::make_unique<FixtureWindow>(); });
+    QVERIFY(!kind.isOpen());
+    QCOMPARE(FixtureWindow::built, 0);
+    kind.open();
+    auto* window = kind.window();
     QVERIFY(window);
     QVERIFY(window->isVisible());
     QCOMPARE(FixtureWindow::built, 1);
@@ -334,87 +337,67 @@ void TestForms::openingBuildsLoadsAndShowsActive() {
     QCOMPARE(QApplication::activeWindow(), window);
     QCOMPARE(window->parentWidget(), nullptr);
     QVERIFY(!window->isModal());
+    QVERIFY(window->testAttribute(Qt::WA_DeleteOnClose));
 }
 
 void TestForms::openingAnOpenWindowOnlyBringsItToTheFront() {
-    forms::WindowKinds kinds;
-    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
-    kinds.add("other", [] { return std::make_unique<FixtureWindow>(); });
-    kinds.open("fixture");
-    auto* window = kinds["fixture"].window();
+    OpenFixture fixture;
+    forms::Window* window = &*fixture;
     window->control<QLineEdit>("Box").setText("scritto dall'alunno");
-    kinds.open("other");
-    QVERIFY(QTest::qWaitForWindowActive(kinds["other"].window()));
+    const OpenFixture other;
+    QVERIFY(QTest::qWaitForWindowActive(&*other));
 
-    kinds.open("fixture");
-    QCOMPARE(kinds["fixture"].window(), window);
+    fixture.openAgain();
+    QCOMPARE(&*fixture, window);
     QCOMPARE(FixtureWindow::built, 2);
     QCOMPARE(FixtureWindow::loads, 2);
     QCOMPARE(window->control<QLineEdit>("Box").text(), "scritto dall'alunno");
     QTRY_COMPARE(QApplication::activeWindow(), window);
-    QVERIFY(kinds["other"].isOpen());
+    QVERIFY(other.isOpen());
 }
 
 void TestForms::closingDiscardsAndTheNextOpeningIsFresh() {
-    forms::WindowKinds kinds;
-    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
-    kinds.open("fixture");
-    QPointer<forms::Window> first = kinds["fixture"].window();
+    forms::WindowKind kind([] { return std::make_unique<FixtureWindow>(); });
+    kind.open();
+    QPointer<forms::Window> first = kind.window();
     first->control<QLineEdit>("Box").setText("perso");
     QVERIFY(first->close());
-    QVERIFY(!kinds["fixture"].isOpen());
-    QCOMPARE(kinds["fixture"].window(), nullptr);
+    QVERIFY(!kind.isOpen());
+    QCOMPARE(kind.window(), nullptr);
     QTRY_VERIFY(first.isNull());
 
-    kinds.open("fixture");
+    kind.open();
     QCOMPARE(FixtureWindow::built, 2);
     QCOMPARE(FixtureWindow::loads, 2);
-    QCOMPARE(kinds["fixture"].window()->control<QLineEdit>("Box").text(), "caricato");
+    QCOMPARE(kind.window()->control<QLineEdit>("Box").text(), "caricato");
 }
 
 // The closed window is only deleted later; the opening must not mistake it for an open one.
 void TestForms::openingRightAfterClosingBuildsAgain() {
-    forms::WindowKinds kinds;
-    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
-    kinds.open("fixture");
-    auto* first = kinds["fixture"].window();
+    OpenFixture fixture;
+    forms::Window* first = &*fixture;
     first->close();
-    kinds.open("fixture");
-    QVERIFY(kinds["fixture"].isOpen());
-    QVERIFY(kinds["fixture"].window() != first);
+    fixture.openAgain();
+    QVERIFY(fixture.isOpen());
+    QVERIFY(&*fixture != first);
     QCOMPARE(FixtureWindow::built, 2);
 }
 
 void TestForms::openingRestoresAMinimisedWindow() {
-    forms::WindowKinds kinds;
-    kinds.add("fixture", [] { return std::make_unique<FixtureWindow>(); });
-    kinds.open("fixture");
-    auto* window = kinds["fixture"].window();
-    window->showMinimized();
-    QVERIFY(window->isMinimized());
-    kinds.open("fixture");
-    QVERIFY(!window->isMinimized());
+    OpenFixture fixture;
+    fixture->showMinimized();
+    QVERIFY(fixture->isMinimized());
+    fixture.openAgain();
+    QVERIFY(!fixture->isMinimized());
     QCOMPARE(FixtureWindow::loads, 1);
 }
 
 void TestForms::messageBoxReturnsHoweverItIsDismissed_data() {
-    QTest::addColumn<std::function<void(QWidget&)>>("dismiss");
-    const auto key = [](Qt::Key k) {
-        return std::function<void(QWidget&)>([k](QWidget& box) {
-            QTest::keyClick(box.focusWidget() ? box.focusWidget() : &box, k);
-        });
-    };
-    QTest::newRow("ok-button") << std::function<void(QWidget&)>([](QWidget& box) {
-        QTest::mouseClick(static_cast<QMessageBox&>(box).button(QMessageBox::Ok), Qt::LeftButton);
-    });
-    QTest::newRow("enter") << key(Qt::Key_Return);
-    QTest::newRow("space") << key(Qt::Key_Space);
-    QTest::newRow("escape") << key(Qt::Key_Escape);
-    QTest::newRow("close-box") << std::function<void(QWidget&)>([](QWidget& box) { box.close(); });
+    testsupport::addDismissalRows();
 }
 
 void TestForms::messageBoxReturnsHoweverItIsDismissed() {
-    QFETCH(std::function<void(QWidget&)>, dismiss);
+    QFETCH(testsupport::Dismiss, dismiss);
     QString text;
     QImage icon;
     QList<QAbstractButton*> buttons;
@@ -439,17 +422,16 @@ void TestForms::messageBoxReturnsHoweverItIsDismissed() {
 }
 
 void TestForms::eventLoopEndsWhenTheLastWindowCloses() {
-    forms::WindowKinds kinds;
-    kinds.add("first", [] { return std::make_unique<FixtureWindow>(); });
-    kinds.add("second", [] { return std::make_unique<FixtureWindow>(); });
+    forms::WindowKind first([] { return std::make_unique<FixtureWindow>(); });
+    forms::WindowKind second([] { return std::make_unique<FixtureWindow>(); });
     bool runningAfterFirstClose = false;
     const int exitCode = testsupport::runEventLoop([&] {
-        kinds.open("first");
-        kinds.open("second");
-        kinds["first"].window()->close();
+        first.open();
+        second.open();
+        first.window()->close();
         QTimer::singleShot(0, [&] {
             runningAfterFirstClose = true;
-            kinds["second"].window()->close();
+            second.window()->close();
         });
     });
     QCOMPARE(exitCode, 0);

@@ -1,12 +1,9 @@
 #include "ui/forms.h"
 
-#include <algorithm>
-
 namespace forms {
 
-WindowKind::WindowKind(std::string_view name, Factory factory)
-    : name_(name)
-    , factory_(std::move(factory)) {
+WindowKind::WindowKind(Factory factory)
+    : factory_(std::move(factory)) {
 }
 
 WindowKind::~WindowKind() {
@@ -39,18 +36,6 @@ void WindowKind::open() {
     window_->show();
     window_->raise();
     window_->activateWindow();
-}
-
-void WindowKinds::add(std::string_view name, WindowKind::Factory factory) {
-    kinds_.push_back(std::make_unique<WindowKind>(name, std::move(factory)));
-}
-
-WindowKind& WindowKinds::operator[](std::string_view name) {
-    const auto found =
-        std::ranges::find(kinds_, name, [](const auto& kind) { return kind->name(); });
-    if (found == kinds_.end())
-        qFatal("forms: no window kind named %.*s", int(name.size()), name.data());
-    return **found;
 }
 
 } // namespace forms
