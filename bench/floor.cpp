@@ -1,18 +1,37 @@
-// The toolkit's floor: the least a Qt Widgets program does to map one window. Built twice: a
-// bare window, and (FLOOR_WITH_TEXT) a window showing one line of text, which is where a
-// program first pays for the desktop's font database.
+// The toolkit's floor: the least a Qt Widgets program does to show one window. Built three
+// times: a bare window; (FLOOR_WITH_TEXT) a window painting one line of text, the welcome
+// text; (FLOOR_INFORMATION_BOX) the standard information box with the welcome title and text,
+// which is what the program's first window is.
+#include "app/mainwindow.h"
+
 #include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QWidget>
+
+namespace {
+
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-#ifdef FLOOR_WITH_TEXT
-    QLabel window("Benvenuto");
+    const QString text = qtText(app::MainWindow::welcomeText);
+#if defined(FLOOR_INFORMATION_BOX)
+    QMessageBox::information(nullptr, qtText(app::MainWindow::welcomeTitle), text);
+    return 0;
+#else
+#if defined(FLOOR_WITH_TEXT)
+    QLabel window(text);
 #else
     QWidget window;
-#endif
     window.resize(340, 142);
+    Q_UNUSED(text);
+#endif
     window.show();
     return QApplication::exec();
+#endif
 }

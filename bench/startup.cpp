@@ -1,6 +1,9 @@
-// Start-up against the toolkit's floor: launches each program in turn, waits for its first
-// window to be mapped on the X server, reads its peak resident memory at that moment, ends it.
-//   bench_startup PROGRAM FLOOR [REPETITIONS]
+// Start-up against the toolkit's floor: launches each program in turn and measures two moments
+// on the X server: its first window mapped, and text painted in it (a painted light background
+// with dark strokes on it, as a pupil first sees words), with the peak resident memory then.
+//   bench_startup REPETITIONS PROGRAM FLOOR... [map-only=FLOOR]
+// A map-only floor paints no text; it is measured to its first map.
+// Each round launches the program, then every floor, so all meet the same machine state.
 // Run on an X server without a window manager, so that a map is the program's own.
 #include <xcb/xcb.h>
 
@@ -13,15 +16,18 @@
 #include <spawn.h>
 #include <string>
 #include <sys/wait.h>
+#include <thread>
 #include <vector>
 
 extern char** environ;
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 struct Sample {
-    double milliseconds;
-    long peakKilobytes;
+    double mappedMs = -1, paintedMs = -1;
+    long peakKilobytes = -1;
 };
 
 long peakResidentKilobytes(pid_t pid) {
@@ -32,26 +38,66 @@ long peakResidentKilobytes(pid_t pid) {
     return -1;
 }
 
-Sample launch(xcb_connection_t* connection, const char* program) {
-    const auto start = std::chrono::steady_clock::now();
+double millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// True once the window shows a painted light background with at least a few glyphs' worth of
+// dark pixels on it (a window that is mapped but not yet painted shows black).
+bool showsText(xcb_connection_t* connection, xcb_window_t window) {
+    xcb_get_geometry_reply_t* geometry =
+        xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+    if (!geometry)
+        return false;
+    xcb_get_image_reply_t* image =
+        xcb_get_image_reply(connection,
+                            xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                                          geometry->width, geometry->height, ~0u),
+                            nullptr);
+    std::free(geometry);
+    if (!image)
+        return false;
+    const uint8_t* pixels = xcb_get_image_data(image);
+    const int length = xcb_get_image_data_length(image);
+    int dark = 0, light = 0;
+    for (int i = 0; i + 3 < length; i += 4) { // 32 bits a pixel: blue, green, red, unused
+        const int sum = pixels[i] + pixels[i + 1] + pixels[i + 2];
+        dark += sum < 200 ? 1 : 0;
+        light += sum > 500 ? 1 : 0;
+    }
+    std::free(image);
+    return dark >= 40 && light >= length / 4 / 2;
+}
+
+Sample launch(xcb_connection_t* connection, const char* program, bool mapOnly) {
+    const Clock::time_point start = Clock::now();
     pid_t pid = 0;
     char* arguments[] = {const_cast<char*>(program), nullptr};
     if (posix_spawn(&pid, program, nullptr, nullptr, arguments, environ) != 0) {
         std::perror(program);
         std::exit(1);
     }
-    Sample sample{-1, -1};
+    Sample sample;
+    xcb_window_t mapped = XCB_NONE;
     while (xcb_generic_event_t* event = xcb_wait_for_event(connection)) {
-        const bool mapped = (event->response_type & ~0x80) == XCB_MAP_NOTIFY;
+        if ((event->response_type & ~0x80) == XCB_MAP_NOTIFY)
+            mapped = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
         std::free(event);
-        if (mapped) {
-            sample.milliseconds =
-                std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
-                    .count();
-            sample.peakKilobytes = peakResidentKilobytes(pid);
+        if (mapped != XCB_NONE)
             break;
-        }
     }
+    sample.mappedMs = millisecondsSince(start);
+    if (!mapOnly) {
+        while (!showsText(connection, mapped)) {
+            if (millisecondsSince(start) > 10000) {
+                std::fprintf(stderr, "%s showed no text in 10 s\n", program);
+                std::exit(1);
+            }
+            std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+        sample.paintedMs = millisecondsSince(start);
+    }
+    sample.peakKilobytes = peakResidentKilobytes(pid);
     kill(pid, SIGKILL);
     waitpid(pid, nullptr, 0);
     // Drop the unmap and destroy notices of the ended program.
@@ -68,14 +114,41 @@ template <class T> T median(std::vector<T> values) {
     return values[values.size() / 2];
 }
 
+struct Medians {
+    double mappedMs, paintedMs, peakMegabytes;
+};
+
+Medians medians(const std::vector<Sample>& samples) {
+    std::vector<double> mapped, painted, peak;
+    for (const Sample& sample : samples) {
+        mapped.push_back(sample.mappedMs);
+        painted.push_back(sample.paintedMs);
+        peak.push_back(double(sample.peakKilobytes) / 1024.0);
+    }
+    return {median(mapped), median(painted), median(peak)};
+}
+
+const char* baseName(const char* path) {
+    const std::string_view view(path);
+    const auto slash = view.rfind('/');
+    return slash == std::string_view::npos ? path : path + slash + 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc < 3) {
-        std::fprintf(stderr, "usage: %s PROGRAM FLOOR [REPETITIONS]\n", argv[0]);
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: %s REPETITIONS PROGRAM FLOOR...\n", argv[0]);
         return 2;
     }
-    const int repetitions = argc > 3 ? std::atoi(argv[3]) : 21;
+    const int repetitions = std::atoi(argv[1]);
+    std::vector<const char*> programs;
+    std::vector<bool> mapOnly;
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view argument(argv[i]);
+        mapOnly.push_back(argument.rfind("map-only=", 0) == 0);
+        programs.push_back(mapOnly.back() ? argv[i] + 9 : argv[i]);
+    }
     xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
     if (xcb_connection_has_error(connection)) {
         std::fprintf(stderr, "no X server\n");
@@ -86,27 +159,36 @@ int main(int argc, char* argv[]) {
     xcb_change_window_attributes(connection, screen->root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(connection);
 
-    // One warm-up each, so both meet a warm file cache; then alternate.
-    launch(connection, argv[1]);
-    launch(connection, argv[2]);
-    std::vector<double> programTimes, floorTimes;
-    std::vector<long> programPeaks, floorPeaks;
-    for (int i = 0; i < repetitions; ++i) {
-        const Sample program = launch(connection, argv[1]);
-        const Sample floor = launch(connection, argv[2]);
-        programTimes.push_back(program.milliseconds);
-        floorTimes.push_back(floor.milliseconds);
-        programPeaks.push_back(program.peakKilobytes);
-        floorPeaks.push_back(floor.peakKilobytes);
+    // One warm-up each, so that all meet a warm file cache; then alternate.
+    for (std::size_t i = 0; i < programs.size(); ++i)
+        launch(connection, programs[i], mapOnly[i]);
+    std::vector<std::vector<Sample>> samples(programs.size());
+    for (int round = 0; round < repetitions; ++round)
+        for (std::size_t i = 0; i < programs.size(); ++i)
+            samples[i].push_back(launch(connection, programs[i], mapOnly[i]));
+
+    std::printf("median of %d launches   first map   text painted   peak memory   "
+                "program/floor: map  text  memory\n",
+                repetitions);
+    const Medians program = medians(samples[0]);
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        const Medians m = medians(samples[i]);
+        std::printf("  %-18s %8.1f ms", baseName(programs[i]), m.mappedMs);
+        if (mapOnly[i])
+            std::printf("              -");
+        else
+            std::printf(" %11.1f ms", m.paintedMs);
+        std::printf(" %10.1f MB", m.peakMegabytes);
+        if (i > 0) {
+            std::printf("                  %4.2f", program.mappedMs / m.mappedMs);
+            if (mapOnly[i])
+                std::printf("     -");
+            else
+                std::printf("  %4.2f", program.paintedMs / m.paintedMs);
+            std::printf("    %4.2f", program.peakMegabytes / m.peakMegabytes);
+        }
+        std::printf("\n");
     }
-    const double programTime = median(programTimes), floorTime = median(floorTimes);
-    const long programPeak = median(programPeaks), floorPeak = median(floorPeaks);
-    std::printf("start-up to the first mapped window (median of %d)\n", repetitions);
-    std::printf("  program %8.1f ms   floor %8.1f ms   ratio %.2f   (goal <= 1.15)\n", programTime,
-                floorTime, programTime / floorTime);
-    std::printf("peak resident memory at that moment\n");
-    std::printf("  program %8.1f MB   floor %8.1f MB   ratio %.2f   (goal <= 1.10)\n",
-                programPeak / 1024.0, floorPeak / 1024.0, double(programPeak) / double(floorPeak));
     xcb_disconnect(connection);
     return 0;
 }
