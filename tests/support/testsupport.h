@@ -41,8 +41,9 @@ private:
     forms::WindowKind kind_;
 };
 
-// Armed before a modal call: as soon as an application-modal widget is active, records its
-// title and text and hands it to `answer`.
+// Armed before a modal call: as soon as an application-modal widget is shown and holds the
+// keyboard focus (a key sent earlier would go nowhere), records its title and hands it to
+// `answer`.
 class ModalAnswer {
 public:
     explicit ModalAnswer(std::function<void(QWidget&)> answer)
@@ -50,7 +51,8 @@ public:
         poll_.setInterval(5);
         QObject::connect(&poll_, &QTimer::timeout, [this] {
             QWidget* modal = QApplication::activeModalWidget();
-            if (!modal)
+            QWidget* focused = QApplication::focusWidget();
+            if (!modal || !modal->isVisible() || !focused || focused->window() != modal)
                 return;
             poll_.stop();
             fired_ = true;
