@@ -21,9 +21,12 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
         emit clicked();
 }
 
+// The keypad's Enter arrives with the keypad modifier; it presses the button as the main
+// keyboard's Enter does.
 void CommandButton::keyPressEvent(QKeyEvent* event) {
+    const auto modifiers = event->modifiers() & ~Qt::KeypadModifier;
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
-        event->modifiers() == Qt::NoModifier) {
+        modifiers == Qt::NoModifier) {
         click();
         return;
     }

@@ -53,10 +53,10 @@ public:
 };
 using OpenFixture = testsupport::OpenWindow<FixtureWindow>;
 
-void sendKey(Qt::Key key) {
+void sendKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QWidget* focused = QApplication::focusWidget();
     QVERIFY(focused);
-    QTest::keyClick(focused, key);
+    QTest::keyClick(focused, key, modifiers);
 }
 
 } // namespace
@@ -279,19 +279,23 @@ void TestForms::windowTextColourIsReadFromTheDesktop() {
 
 void TestForms::focusedButtonIsPressedBySpaceAndEnter_data() {
     QTest::addColumn<Qt::Key>("key");
-    QTest::newRow("space") << Qt::Key_Space;
-    QTest::newRow("return") << Qt::Key_Return;
-    QTest::newRow("keypad-enter") << Qt::Key_Enter;
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("space") << Qt::Key_Space << Qt::KeyboardModifiers();
+    QTest::newRow("return") << Qt::Key_Return << Qt::KeyboardModifiers();
+    QTest::newRow("enter") << Qt::Key_Enter << Qt::KeyboardModifiers();
+    // As a real keypad sends it.
+    QTest::newRow("keypad-enter") << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
 }
 
 void TestForms::focusedButtonIsPressedBySpaceAndEnter() {
     QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     const OpenFixture window;
     auto& plain = window->control<QPushButton>("Plain");
     QVERIFY(QTest::qWaitForWindowActive(&*window));
     plain.setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), &plain);
-    sendKey(key);
+    sendKey(key, modifiers);
     QCOMPARE(FixtureWindow::clicks, 1);
 }
 
@@ -302,6 +306,7 @@ void TestForms::enterInABoxPressesNothing() {
     box.setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), &box);
     sendKey(Qt::Key_Return);
+    sendKey(Qt::Key_Enter, Qt::KeypadModifier);
     QCOMPARE(FixtureWindow::clicks, 0);
 }
 
