@@ -155,11 +155,12 @@ protected:
 };
 
 // An editable combo box whose drop-down list is wide enough to show every entry whole; the
-// width is measured when the list drops down, not for every entry added.
+// width is measured when the list drops down, not for every entry added. Assistive technology
+// hears it by its own name, with the picked entry as its value.
 class ComboBox : public QComboBox {
     Q_OBJECT
 public:
-    using QComboBox::QComboBox;
+    explicit ComboBox(QWidget* parent = nullptr);
     void showPopup() override;
 };
 

@@ -3,6 +3,7 @@
 #include "testsupport.h"
 #include "ui/forms.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -29,7 +30,7 @@ constexpr Control fixtureControls[] = {
     {Label,         "Caption", "Etichetta",   {3300,  120, 1500,  255}, 1},
     {Label,         "Clear",   "Trasparente", {3300, 1500, 1500,  255}, 7, {.transparent = true}},
     {TextBox,       "Box",     "testo",       {3300,  480, 1500,  285}, 3, {}, {}, "Casella"},
-    {ComboBox,      "Roles",   "",            {3300,  840, 1500,  315}, 2},
+    {ComboBox,      "Roles",   "",            {3300,  840, 1500,  315}, 2, {}, {}, "Ruolo"},
     {CommandButton, "Plain",   "Semplice",    {3300, 1200, 1500,  375}, 5, {.back = blue}},
 };
 // clang-format on
@@ -77,6 +78,7 @@ private slots:
     void addItemAppendsWithoutSelecting();
     void typedTextNeverBecomesAnEntry();
     void pickedEntryIsShownFromItsStart();
+    void comboBoxKeepsItsNameWithThePickAsValue();
     void textBoxTakesAnyLength();
     void foreColourChangesOnlyTheColour();
     void windowTextColourIsReadFromTheDesktop();
@@ -238,6 +240,45 @@ void TestForms::pickedEntryIsShownFromItsStart() {
     forms::addItem(box, "Complemento Predicativo dell'Oggetto");
     box.setCurrentIndex(0);
     QCOMPARE(box.lineEdit()->cursorPosition(), 0);
+}
+
+// As assistive technology sees a combo box: its own name whatever is picked, the pick as its
+// value and as its one selected entry; an entry's Press action picks it, as a click would.
+void TestForms::comboBoxKeepsItsNameWithThePickAsValue() {
+    FixtureWindow window;
+    auto& box = window.control<QComboBox>("Roles");
+    for (const char* entry : {"Soggetto", "Copula", "Soggetto"})
+        forms::addItem(box, entry);
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(&box);
+    QVERIFY(accessible);
+    QCOMPARE(accessible->role(), QAccessible::ComboBox);
+    const auto selectedEntries = [accessible] {
+        QStringList selected;
+        for (int i = 0; i < accessible->childCount(); ++i)
+            if (accessible->child(i)->state().selected)
+                selected << accessible->child(i)->text(QAccessible::Name);
+        return selected;
+    };
+    QCOMPARE(accessible->text(QAccessible::Name), "Ruolo");
+    QCOMPARE(accessible->text(QAccessible::Value), QString());
+    QCOMPARE(selectedEntries(), QStringList());
+
+    box.setCurrentIndex(1);
+    QCOMPARE(accessible->text(QAccessible::Name), "Ruolo");
+    QCOMPARE(accessible->text(QAccessible::Value), "Copula");
+    QCOMPARE(selectedEntries(), QStringList{"Copula"});
+
+    // The edit field, then the three entries; the second "Soggetto" is an entry of its own.
+    QCOMPARE(accessible->childCount(), 4);
+    QCOMPARE(accessible->child(0)->object(), box.lineEdit());
+    QAccessibleInterface* lastEntry = accessible->child(3);
+    QCOMPARE(lastEntry->role(), QAccessible::ListItem);
+    QCOMPARE(accessible->indexOfChild(lastEntry), 3);
+    QVERIFY(lastEntry->actionInterface());
+    lastEntry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(forms::listIndex(box), qint16(2));
+    QCOMPARE(accessible->text(QAccessible::Name), "Ruolo");
+    QCOMPARE(accessible->text(QAccessible::Value), "Soggetto");
 }
 
 void TestForms::textBoxTakesAnyLength() {
