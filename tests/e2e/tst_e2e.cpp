@@ -11,26 +11,11 @@ namespace {
 
 const QColor lightGreen(128, 255, 128), green(0, 255, 0), red(255, 0, 0), black(0, 0, 0);
 
-// The inside of a box, clear of its border.
-QRect inside(const QRect& box) {
-    return box.adjusted(3, 3, -3, -3);
-}
-const QList<QRect> roleBoxes{inside(places::roleBox(1)), inside(places::roleBox(2)),
-                             inside(places::roleBox(3)), inside(places::roleBox(4))};
-const QList<QRect> answerBoxes{inside(places::answerBox(1)), inside(places::answerBox(2)),
-                               inside(places::answerBox(3)), inside(places::answerBox(4))};
-
-// Each box's text is drawn in its expected colour; says which box is not.
-bool inksAre(const QImage& screen, const QList<QRect>& boxes, const QList<QColor>& expected) {
-    for (qsizetype i = 0; i < boxes.size(); ++i) {
-        const QColor drawn = e2e::ink(screen, boxes[i]);
-        if (!e2e::near(drawn, expected[i])) {
-            qWarning() << "box" << i + 1 << "drawn in" << drawn << "expected" << expected[i];
-            return false;
-        }
-    }
-    return true;
-}
+const QList<QRect> roleBoxes{places::roleBox(1), places::roleBox(2), places::roleBox(3),
+                             places::roleBox(4)};
+const QList<QRect> answerBoxes{places::answerBox(1), places::answerBox(2), places::answerBox(3),
+                               places::answerBox(4)};
+using e2e::inksAre;
 
 } // namespace
 

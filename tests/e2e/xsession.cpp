@@ -156,4 +156,16 @@ bool near(const QColor& a, const QColor& b, int tolerance) {
            std::abs(a.blue() - b.blue()) <= tolerance;
 }
 
+bool inksAre(const QImage& screen, const QList<QRect>& boxes, const QList<QColor>& expected) {
+    for (qsizetype i = 0; i < boxes.size(); ++i) {
+        const QColor drawn = ink(screen, boxes[i].adjusted(3, 3, -3, -3));
+        if (!near(drawn, expected[i])) {
+            qWarning("box %d drawn in %s, expected %s", int(i + 1), qPrintable(drawn.name()),
+                     qPrintable(expected[i].name()));
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace e2e

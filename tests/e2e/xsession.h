@@ -60,5 +60,8 @@ private:
 QColor ink(const QImage& image, const QRect& area, const QColor& background = Qt::white);
 // True when every channel of the two colours differs by at most `tolerance`.
 bool near(const QColor& a, const QColor& b, int tolerance = 48);
+// True when the text inside each box (clear of its border) is drawn in its expected colour;
+// warns which box is not.
+bool inksAre(const QImage& screen, const QList<QRect>& boxes, const QList<QColor>& expected);
 
 } // namespace e2e

@@ -1,0 +1,192 @@
+// Both exercises done with the keyboard alone, on a real X server: keys through xdotool, and
+// the mouse only where the program is made for it (one click on a sentence in the menu).
+// Verdicts are read from the screen's pixels.
+#include "places.h"
+#include "xsession.h"
+
+#include <QTest>
+
+namespace places = e2e::places;
+
+namespace {
+
+const QColor lightGreen(128, 255, 128), green(0, 255, 0), red(255, 0, 0), black(0, 0, 0);
+
+const QList<QRect> roleBoxes{places::roleBox(1), places::roleBox(2), places::roleBox(3),
+                             places::roleBox(4)};
+const QList<QRect> answerBoxes{places::answerBox(1), places::answerBox(2), places::answerBox(3),
+                               places::answerBox(4)};
+
+} // namespace
+
+class TestKeyboard : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void everyKeyAPupilUsesDismissesTheWelcomeBox_data();
+    void everyKeyAPupilUsesDismissesTheWelcomeBox();
+    void mainWindowButtonsAreReachedAndPressedByKeys_data();
+    void mainWindowButtonsAreReachedAndPressedByKeys();
+    void aSentenceIsAnalysedWithKeysOnly();
+    void verbsAreAnsweredWithKeysOnly();
+    void keysAloneOpenNothingInTheSentenceMenu();
+
+private:
+    qulonglong startToMainWindow();
+    qulonglong waitForWindow(const QString& title);
+    int windowCount() const { return int(session_->windows(program_.processId()).size()); }
+    void closeAllByKeysAndExpectExitZero();
+
+    std::unique_ptr<e2e::XSession> session_;
+    QProcess program_;
+};
+
+void TestKeyboard::initTestCase() {
+    session_ = std::make_unique<e2e::XSession>();
+    QVERIFY2(session_->isReady(), "Xvfb and openbox did not start");
+}
+
+void TestKeyboard::cleanup() {
+    if (program_.state() != QProcess::NotRunning) {
+        program_.kill();
+        program_.waitForFinished(5000);
+    }
+}
+
+qulonglong TestKeyboard::waitForWindow(const QString& title) {
+    std::optional<qulonglong> found;
+    [&] {
+        QTRY_VERIFY_WITH_TIMEOUT((found = session_->window(program_.processId(), title)), 10000);
+    }();
+    return found.value_or(0);
+}
+
+qulonglong TestKeyboard::startToMainWindow() {
+    program_.setProcessEnvironment(session_->environment());
+    program_.start(QStringLiteral(ESERCIZIARIO_BINARY), {});
+    if (!program_.waitForStarted(10000))
+        return 0;
+    const qulonglong welcome = waitForWindow("BENVENUTO");
+    if (!welcome)
+        return 0;
+    session_->keys(welcome, {"Return"});
+    return waitForWindow("Prova Esercizi Zerbalto");
+}
+
+void TestKeyboard::closeAllByKeysAndExpectExitZero() {
+    for (const QString& id : session_->windows(program_.processId()))
+        session_->close(id.toULongLong());
+    QTRY_COMPARE_WITH_TIMEOUT(program_.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program_.exitCode(), 0);
+}
+
+void TestKeyboard::everyKeyAPupilUsesDismissesTheWelcomeBox_data() {
+    QTest::addColumn<QString>("key");
+    for (const char* key : {"Return", "KP_Enter", "space", "Escape"})
+        QTest::newRow(key) << key;
+}
+
+void TestKeyboard::everyKeyAPupilUsesDismissesTheWelcomeBox() {
+    QFETCH(QString, key);
+    program_.setProcessEnvironment(session_->environment());
+    program_.start(QStringLiteral(ESERCIZIARIO_BINARY), {});
+    QVERIFY(program_.waitForStarted(10000));
+    const qulonglong welcome = waitForWindow("BENVENUTO");
+    QVERIFY(welcome);
+    session_->keys(welcome, {key});
+    const qulonglong main = waitForWindow("Prova Esercizi Zerbalto");
+    QVERIFY(main);
+    QCOMPARE(windowCount(), 1);
+    closeAllByKeysAndExpectExitZero();
+}
+
+// Tab reaches "Analisi Logica", Tab again "Verbi all'infinito"; each key presses them.
+void TestKeyboard::mainWindowButtonsAreReachedAndPressedByKeys_data() {
+    QTest::addColumn<QString>("key");
+    for (const char* key : {"space", "Return", "KP_Enter"})
+        QTest::newRow(key) << key;
+}
+
+void TestKeyboard::mainWindowButtonsAreReachedAndPressedByKeys() {
+    QFETCH(QString, key);
+    const qulonglong main = startToMainWindow();
+    QVERIFY(main);
+    session_->keys(main, {"Tab", key});
+    QVERIFY(waitForWindow("Analisi logica"));
+    session_->keys(main, {"Tab", key});
+    QVERIFY(waitForWindow("Inserisci il Verbo al modo infinito"));
+    QCOMPARE(windowCount(), 3);
+    closeAllByKeysAndExpectExitZero();
+}
+
+void TestKeyboard::aSentenceIsAnalysedWithKeysOnly() {
+    const qulonglong main = startToMainWindow();
+    QVERIFY(main);
+    session_->keys(main, {"Tab", "Return"});
+    const qulonglong menu = waitForWindow("Analisi logica");
+    QVERIFY(menu);
+    session_->click(menu, places::sentence(1)); // the menu is made for the mouse
+    const qulonglong first = waitForWindow("Prima frase");
+    QVERIFY(first);
+
+    // From Text1, eight Tabs reach the first role box. Row 1: open the list, where the first
+    // entry ("Soggetto") is highlighted, and accept it. Row 2: type the role's name. Row 3: the
+    // list again, down to the second "Complemento Oggetto" (entry 6). Row 4: a wrong role, typed.
+    QStringList keys(8, "Tab");
+    keys << "alt+Down"
+         << "Return"
+         << "Tab";
+    session_->keys(first, keys);
+    session_->type(first, "Predicato Verbale");
+    keys = QStringList{"Tab", "alt+Down"} + QStringList(6, "Down") + QStringList{"Return", "Tab"};
+    session_->keys(first, keys);
+    session_->type(first, "Copula");
+    // On to "Verifica risposte" past rows 5 to 8, and press it with the keypad's Enter.
+    session_->keys(first, QStringList(5, "Tab") << "KP_Enter");
+    QTRY_VERIFY_WITH_TIMEOUT(
+        e2e::inksAre(session_->grab(first), roleBoxes, {lightGreen, lightGreen, lightGreen, red}),
+        5000);
+    // "Resetta" is next in tab order.
+    session_->keys(first, {"Tab", "space"});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        e2e::inksAre(session_->grab(first), roleBoxes, QList<QColor>(4, black)), 5000);
+    closeAllByKeysAndExpectExitZero();
+}
+
+void TestKeyboard::verbsAreAnsweredWithKeysOnly() {
+    const qulonglong main = startToMainWindow();
+    QVERIFY(main);
+    session_->keys(main, {"Return"});
+    const qulonglong verbs = waitForWindow("Inserisci il Verbo al modo infinito");
+    QVERIFY(verbs);
+    // The focus starts on "Verifica Risposte"; Tab runs through the four answers.
+    for (const char* answer : {"cuocere", "Andare", "uscire", "andare"}) {
+        session_->keys(verbs, {"Tab"});
+        session_->type(verbs, answer);
+    }
+    // Past "Reset" to "Verifica Risposte".
+    session_->keys(verbs, {"Tab", "Tab", "KP_Enter"});
+    QTRY_VERIFY_WITH_TIMEOUT(
+        e2e::inksAre(session_->grab(verbs), answerBoxes, {green, red, green, green}), 5000);
+    session_->keys(verbs, QStringList(5, "Tab") << "Return");
+    QTRY_VERIFY_WITH_TIMEOUT(
+        e2e::inksAre(session_->grab(verbs), answerBoxes, QList<QColor>(4, black)), 5000);
+    closeAllByKeysAndExpectExitZero();
+}
+
+void TestKeyboard::keysAloneOpenNothingInTheSentenceMenu() {
+    const qulonglong main = startToMainWindow();
+    QVERIFY(main);
+    session_->keys(main, {"Tab", "space"});
+    const qulonglong menu = waitForWindow("Analisi logica");
+    QVERIFY(menu);
+    session_->keys(menu, {"Tab", "space", "Return", "KP_Enter", "Down", "1", "Tab", "Return"});
+    QCOMPARE(windowCount(), 2);
+    closeAllByKeysAndExpectExitZero();
+}
+
+QTEST_GUILESS_MAIN(TestKeyboard)
+#include "tst_keyboard.moc"
