@@ -2,9 +2,14 @@
 
 #include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QMetaMethod>
 #include <QMouseEvent>
 
 namespace forms {
+
+bool ClickableLabel::answersClicks() const {
+    return isSignalConnected(QMetaMethod::fromSignal(&ClickableLabel::clicked));
+}
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;

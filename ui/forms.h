@@ -127,11 +127,14 @@ public:
     void onClick(std::string_view controlName, std::function<void()> handler);
 };
 
-// A label that answers a mouse click; it never takes the keyboard focus.
+// A label that answers a mouse click; it never takes the keyboard focus. Assistive technology
+// can press it too.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    ClickableLabel(const QString& text, QWidget* parent);
+    // True when something is connected to clicked().
+    bool answersClicks() const;
 signals:
     void clicked();
 

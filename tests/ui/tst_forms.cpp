@@ -86,6 +86,7 @@ private slots:
     void focusedButtonIsPressedBySpaceAndEnter();
     void enterInABoxPressesNothing();
     void labelAnswersALeftClickAndTakesNoFocus();
+    void labelOffersItsClickToAssistiveTechnology();
     void openingBuildsLoadsAndShowsActive();
     void openingAnOpenWindowOnlyBringsItToTheFront();
     void closingDiscardsAndTheNextOpeningIsFresh();
@@ -366,6 +367,24 @@ void TestForms::labelAnswersALeftClickAndTakesNoFocus() {
     QTest::mousePress(&label, Qt::LeftButton);
     QTest::mouseRelease(&label, Qt::LeftButton, {}, QPoint(-5, -5));
     QCOMPARE(clicked.count(), 1);
+}
+
+// Read as its text; pressed through its action only where a click on it does something.
+void TestForms::labelOffersItsClickToAssistiveTechnology() {
+    FixtureWindow window;
+    QAccessibleInterface* caption =
+        QAccessible::queryAccessibleInterface(&window.control<QWidget>("Caption"));
+    QAccessibleInterface* clear =
+        QAccessible::queryAccessibleInterface(&window.control<QWidget>("Clear"));
+    QVERIFY(caption && caption->actionInterface() && clear && clear->actionInterface());
+    QCOMPARE(caption->text(QAccessible::Name), "Etichetta");
+    QCOMPARE(clear->text(QAccessible::Name), "Trasparente");
+    QCOMPARE(caption->actionInterface()->actionNames(),
+             QStringList{QAccessibleActionInterface::pressAction()});
+    QCOMPARE(clear->actionInterface()->actionNames(), QStringList());
+    caption->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    clear->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(FixtureWindow::clicks, 1);
 }
 
 void TestForms::openingBuildsLoadsAndShowsActive() {

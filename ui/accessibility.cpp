@@ -1,9 +1,16 @@
-// What assistive technology is told of a role box. Qt's own description of a combo box on
-// Linux names the box after its picked entry, so a screen-reader user hears "Complemento
-// Oggetto" and no longer knows which chunk the box belongs to. Here the box keeps its own name
-// ("Funzione logica della parte 3"), its value is the picked entry, and its children are the
-// edit field and the entries of its list: each entry says whether it is the picked one and can
-// be picked with its Press action, as a mouse click in the drop-down list picks it.
+// What assistive technology is told of the forms layer's own controls.
+//
+// A role box: Qt's own description of a combo box on Linux names the box after its picked
+// entry, so a screen-reader user hears "Complemento Oggetto" and no longer knows which chunk
+// the box belongs to. Here the box keeps its own name ("Funzione logica della parte 3"), its
+// value is the picked entry, and its children are the edit field and the entries of its list:
+// each entry says whether it is the picked one and can be picked with its Press action, as a
+// mouse click in the drop-down list picks it.
+//
+// A clickable label: read as the text it shows, and, where a click on it does something,
+// offering that click as its Press action, so that a screen reader can open a sentence from
+// the menu as a mouse user does. The keyboard still opens nothing there: an action is not a
+// key.
 #include "ui/forms.h"
 
 #include <QAbstractItemView>
@@ -136,21 +143,53 @@ private:
     mutable std::map<int, QAccessible::Id> entries_;
 };
 
-QAccessibleInterface* accessibleComboBox(const QString& className, QObject* object) {
+class LabelAccessible : public QAccessibleWidget {
+public:
+    explicit LabelAccessible(ClickableLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    ClickableLabel& label() const { return *static_cast<ClickableLabel*>(widget()); }
+
+    QString text(QAccessible::Text t) const override {
+        const QString own = QAccessibleWidget::text(t);
+        return t == QAccessible::Name && own.isEmpty() ? label().text() : own;
+    }
+    QStringList actionNames() const override {
+        return label().answersClicks() ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& name) override {
+        if (name == pressAction() && label().answersClicks())
+            emit label().clicked();
+    }
+};
+
+QAccessibleInterface* accessibleControl(const QString& className, QObject* object) {
     if (className == QLatin1String(ComboBox::staticMetaObject.className()))
         return new ComboBoxAccessible(static_cast<ComboBox*>(object));
+    if (className == QLatin1String(ClickableLabel::staticMetaObject.className()))
+        return new LabelAccessible(static_cast<ClickableLabel*>(object));
     return nullptr;
+}
+
+// Once, before the first such control can be asked for.
+void installAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(accessibleControl);
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 } // namespace
 
 ComboBox::ComboBox(QWidget* parent)
     : QComboBox(parent) {
-    static const bool installed = [] {
-        QAccessible::installFactory(accessibleComboBox);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    installAccessibility();
+}
+
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent) {
+    installAccessibility();
 }
 
 } // namespace forms
