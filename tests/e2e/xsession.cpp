@@ -34,7 +34,8 @@ void stop(QProcess& process) {
 
 XSession::XSession() {
     // -displayfd 1: Xvfb picks a free display and writes its number on standard output.
-    server_.start("Xvfb", {"-displayfd", "1", "-screen", "0", "2560x1600x24", "-nolisten", "tcp"});
+    server_.start("Xvfb", {"-displayfd", "1", "-noreset", "-screen", "0", "2560x1600x24",
+                           "-nolisten", "tcp"});
     if (!server_.waitForStarted(startTimeoutMs))
         return;
     if (!waitFor([this] {
