@@ -1,7 +1,7 @@
 #include "ui/forms.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
+#include <QFontDatabase>
 #include <QLocale>
 #include <QStyleFactory>
 #include <QTranslator>
@@ -22,13 +22,13 @@ void applyLook(QApplication& application) {
     // The "Windows" style paints button faces in exactly the colour of the palette; Fusion
     // lightens them.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    // Both from the program's own resources (ui/CMakeLists.txt).
+    QFontDatabase::addApplicationFont(QStringLiteral(":/look/font.ttf"));
     QApplication::setFont(programFont());
 
-    const QLocale italian(QLocale::Italian, QLocale::Italy);
-    QLocale::setDefault(italian);
+    QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     auto* qtTexts = new QTranslator(&application);
-    if (qtTexts->load(italian, QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTexts->load(QStringLiteral(":/look/qtbase_it.qm")))
         QApplication::installTranslator(qtTexts);
 }
 

@@ -6,11 +6,13 @@
 
 #include <QAccessible>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTest>
+#include <QTranslator>
 
 using app::Kind;
 using app::MainWindow;
@@ -71,6 +73,7 @@ private slots:
     void roleBoxesStartInTheirLayoutColours();
     void programEndsWhenItsLastWindowCloses_data();
     void programEndsWhenItsLastWindowCloses();
+    void fontAndItalianTextsTravelInsideTheProgram();
     void captionsFitTheirBoxes();
     void editableBoxesSpeakItalian();
     void everyControlHasAnAccessibleName();
@@ -387,6 +390,16 @@ void TestApp::programEndsWhenItsLastWindowCloses() {
     });
     QCOMPARE(exitCode, 0);
     QCOMPARE(menuStillOpensSentences, mainWindowFirst);
+}
+
+// A PC without the font or Qt's Italian texts (a Windows PC) gets them from the program.
+void TestApp::fontAndItalianTextsTravelInsideTheProgram() {
+    const int font = QFontDatabase::addApplicationFont(":/look/font.ttf");
+    const QString family = QFontInfo(forms::programFont()).family();
+    QVERIFY2(QFontDatabase::applicationFontFamilies(font).contains(family), qPrintable(family));
+    QTranslator italian;
+    QVERIFY(italian.load(":/look/qtbase_it.qm"));
+    QCOMPARE(italian.language(), "it_IT");
 }
 
 // Every caption and text shows whole in its fixed box with the font the program pins; a label
