@@ -26,12 +26,21 @@ struct Platforms {
     QString tried;   // in words, for the one line
 };
 
+// On Windows there is one desktop, and Qt's own platform for it.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+constexpr bool sessionOffersPlatforms = true;
+#else
+constexpr bool sessionOffersPlatforms = false;
+#endif
+
 Platforms platformsToTry() {
     const QByteArray chosen = environment("QT_QPA_PLATFORM");
     if (!chosen.isEmpty())
         return {
             chosen,
             QString("la piattaforma «%1» di QT_QPA_PLATFORM").arg(QString::fromLocal8Bit(chosen))};
+    if (!sessionOffersPlatforms)
+        return {{}, QStringLiteral("il desktop")};
     QStringList tried;
     QByteArrayList list;
     if (const QByteArray display = environment("DISPLAY"); !display.isEmpty()) {
@@ -100,10 +109,12 @@ void failToReachDisplay(const char* reason) {
 
 std::unique_ptr<QApplication> startApplication(const char* programPath) {
     platforms = platformsToTry();
-    if (platforms.list.isEmpty())
-        failToReachDisplay(nullptr);
-    qputenv("QT_QPA_PLATFORM", platforms.list);
-    keepTheBusFromBeingStarted();
+    if (sessionOffersPlatforms) {
+        if (platforms.list.isEmpty())
+            failToReachDisplay(nullptr);
+        qputenv("QT_QPA_PLATFORM", platforms.list);
+        keepTheBusFromBeingStarted();
+    }
 
     // Qt keeps argc and argv for the life of the application object.
     static int argumentCount = 1;

@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
         qFatal("Xvfb and openbox did not start");
     QProcess program;
     program.setProcessEnvironment(session.environment());
-    program.start(argv[1], {});
+    e2e::startProgram(program, argv[1]);
     const double scale = qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble();
     const Shooter shoot{session, program, argv[2], scale};
 

@@ -64,7 +64,7 @@ qulonglong TestEndToEnd::waitForWindow(const QString& title) {
 
 qulonglong TestEndToEnd::startToMainWindow(const QStringList& dismissal) {
     program_.setProcessEnvironment(session_->environment());
-    program_.start(QStringLiteral(ESERCIZIARIO_BINARY), {});
+    e2e::startProgram(program_, QStringLiteral(ESERCIZIARIO_BINARY));
     if (!program_.waitForStarted(10000))
         return 0;
     const qulonglong welcome = waitForWindow("BENVENUTO");
@@ -94,7 +94,7 @@ void TestEndToEnd::welcomeBoxIsTheFirstAndOnlyWindow_data() {
 void TestEndToEnd::welcomeBoxIsTheFirstAndOnlyWindow() {
     QFETCH(QStringList, dismissal);
     program_.setProcessEnvironment(session_->environment());
-    program_.start(QStringLiteral(ESERCIZIARIO_BINARY), {});
+    e2e::startProgram(program_, QStringLiteral(ESERCIZIARIO_BINARY));
     QVERIFY(program_.waitForStarted(10000));
     const qulonglong welcome = waitForWindow("BENVENUTO");
     QVERIFY(welcome);

@@ -132,6 +132,13 @@ QImage XSession::grab(qulonglong window, bool withFrame) const {
     return QImage::fromData(process.readAllStandardOutput(), "PNG");
 }
 
+void startProgram(QProcess& process, const QString& built) {
+    QStringList command = QProcess::splitCommand(qEnvironmentVariable("ESERCIZIARIO_E2E_COMMAND"));
+    if (command.isEmpty())
+        command = {built};
+    process.start(command.takeFirst(), command);
+}
+
 QColor ink(const QImage& image, const QRect& area, const QColor& background) {
     QColor farthest;
     int farthestDistance = 0;

@@ -54,6 +54,10 @@ private:
     bool ready_ = false;
 };
 
+// Starts the program under test on `process`: the one built beside the tests (`built`), or the
+// command line in ESERCIZIARIO_E2E_COMMAND, such as the Windows build under Wine.
+void startProgram(QProcess& process, const QString& built);
+
 // The colour text is drawn in inside `area`: the pixel farthest from the box's `background`.
 // Anti-aliased strokes only approach it, so compare it with `near`. Invalid when the area holds
 // nothing but background.
