@@ -23,6 +23,7 @@ class TestEndToEnd : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void init();
     void cleanup();
 
     void welcomeBoxIsTheFirstAndOnlyWindow_data();
@@ -33,13 +34,8 @@ private slots:
     void aSecondClickNeverMakesASecondWindow();
 
 private:
-    // Starts the program and answers the welcome box with `dismissal` keys; returns Form1.
-    qulonglong startToMainWindow(const QStringList& dismissal = {"Escape"});
-    qulonglong waitForWindow(const QString& title);
-    void closeAllAndExpectExitZero();
-
     std::unique_ptr<e2e::XSession> session_;
-    QProcess program_;
+    std::unique_ptr<e2e::ProgramOnScreen> program_;
 };
 
 void TestEndToEnd::initTestCase() {
@@ -47,39 +43,13 @@ void TestEndToEnd::initTestCase() {
     QVERIFY2(session_->isReady(), "Xvfb and openbox did not start");
 }
 
+void TestEndToEnd::init() {
+    program_ =
+        std::make_unique<e2e::ProgramOnScreen>(*session_, QStringLiteral(ESERCIZIARIO_BINARY));
+}
+
 void TestEndToEnd::cleanup() {
-    if (program_.state() != QProcess::NotRunning) {
-        program_.kill();
-        program_.waitForFinished(5000);
-    }
-}
-
-qulonglong TestEndToEnd::waitForWindow(const QString& title) {
-    std::optional<qulonglong> found;
-    [&] {
-        QTRY_VERIFY_WITH_TIMEOUT((found = session_->window(program_.processId(), title)), 10000);
-    }();
-    return found.value_or(0);
-}
-
-qulonglong TestEndToEnd::startToMainWindow(const QStringList& dismissal) {
-    program_.setProcessEnvironment(session_->environment());
-    e2e::startProgram(program_, QStringLiteral(ESERCIZIARIO_BINARY));
-    if (!program_.waitForStarted(10000))
-        return 0;
-    const qulonglong welcome = waitForWindow("BENVENUTO");
-    if (!welcome)
-        return 0;
-    session_->keys(welcome, dismissal);
-    return waitForWindow("Prova Esercizi Zerbalto");
-}
-
-void TestEndToEnd::closeAllAndExpectExitZero() {
-    for (const QString& id : session_->windows(program_.processId()))
-        session_->close(id.toULongLong());
-    QTRY_COMPARE_WITH_TIMEOUT(program_.state(), QProcess::NotRunning, 10000);
-    QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program_.exitCode(), 0);
+    program_.reset();
 }
 
 void TestEndToEnd::welcomeBoxIsTheFirstAndOnlyWindow_data() {
@@ -93,12 +63,10 @@ void TestEndToEnd::welcomeBoxIsTheFirstAndOnlyWindow_data() {
 
 void TestEndToEnd::welcomeBoxIsTheFirstAndOnlyWindow() {
     QFETCH(QStringList, dismissal);
-    program_.setProcessEnvironment(session_->environment());
-    e2e::startProgram(program_, QStringLiteral(ESERCIZIARIO_BINARY));
-    QVERIFY(program_.waitForStarted(10000));
-    const qulonglong welcome = waitForWindow("BENVENUTO");
+    QVERIFY(program_->start());
+    const qulonglong welcome = program_->waitForWindow("BENVENUTO");
     QVERIFY(welcome);
-    QCOMPARE(session_->windows(program_.processId()).size(), 1);
+    QCOMPARE(program_->windowCount(), 1);
 
     if (dismissal.isEmpty()) {
         // The OK button sits centred at the bottom of the box.
@@ -107,29 +75,29 @@ void TestEndToEnd::welcomeBoxIsTheFirstAndOnlyWindow() {
     } else {
         session_->keys(welcome, dismissal);
     }
-    const qulonglong main = waitForWindow("Prova Esercizi Zerbalto");
+    const qulonglong main = program_->waitForWindow("Prova Esercizi Zerbalto");
     QVERIFY(main);
     QCOMPARE(session_->clientSize(main), QSize(340, 142));
-    QCOMPARE(session_->windows(program_.processId()).size(), 1);
+    QCOMPARE(program_->windowCount(), 1);
     // The focus is on "Verbi all'infinito": Space opens the verb window.
     session_->keys(main, {"space"});
-    QVERIFY(waitForWindow("Inserisci il Verbo al modo infinito"));
+    QVERIFY(program_->waitForWindow("Inserisci il Verbo al modo infinito"));
 
-    session_->close(waitForWindow("Inserisci il Verbo al modo infinito"));
-    QTRY_COMPARE(session_->windows(program_.processId()).size(), 1);
+    session_->close(program_->waitForWindow("Inserisci il Verbo al modo infinito"));
+    QTRY_COMPARE(program_->windowCount(), 1);
     session_->close(main);
-    QTRY_COMPARE_WITH_TIMEOUT(program_.state(), QProcess::NotRunning, 10000);
-    QCOMPARE(program_.exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(program_->process().state(), QProcess::NotRunning, 10000);
+    QCOMPARE(program_->process().exitCode(), 0);
 }
 
 void TestEndToEnd::logicalAnalysisFromStartToVerdict() {
-    const qulonglong main = startToMainWindow();
+    const qulonglong main = program_->startToMainWindow();
     QVERIFY(main);
     session_->click(main, places::analysisButton());
-    const qulonglong menu = waitForWindow("Analisi logica");
+    const qulonglong menu = program_->waitForWindow("Analisi logica");
     QVERIFY(menu);
     session_->click(menu, places::sentence(1));
-    const qulonglong first = waitForWindow("Prima frase");
+    const qulonglong first = program_->waitForWindow("Prima frase");
     QVERIFY(first);
 
     // From Text1, Tab eight times to Combo1; Down from no pick lands on entry 0. Row 3 picks the
@@ -155,14 +123,14 @@ void TestEndToEnd::logicalAnalysisFromStartToVerdict() {
     session_->click(first, places::sentenceReset());
     QTRY_VERIFY_WITH_TIMEOUT(inksAre(session_->grab(first), roleBoxes, QList<QColor>(4, black)),
                              5000);
-    closeAllAndExpectExitZero();
+    QCOMPARE(program_->closeAllAndWaitForExit(), 0);
 }
 
 void TestEndToEnd::verbsAreJudgedExactly() {
-    const qulonglong main = startToMainWindow();
+    const qulonglong main = program_->startToMainWindow();
     QVERIFY(main);
     session_->click(main, places::verbsButton());
-    const qulonglong verbs = waitForWindow("Inserisci il Verbo al modo infinito");
+    const qulonglong verbs = program_->waitForWindow("Inserisci il Verbo al modo infinito");
     QVERIFY(verbs);
 
     const QStringList answers{"cuocere", "Andare", "uscire", "andare"};
@@ -179,45 +147,45 @@ void TestEndToEnd::verbsAreJudgedExactly() {
     session_->click(verbs, places::verbReset());
     QTRY_VERIFY_WITH_TIMEOUT(inksAre(session_->grab(verbs), answerBoxes, QList<QColor>(4, black)),
                              5000);
-    closeAllAndExpectExitZero();
+    QCOMPARE(program_->closeAllAndWaitForExit(), 0);
 }
 
 void TestEndToEnd::closingTheMainWindowFirstKeepsTheProgramRunning() {
-    const qulonglong main = startToMainWindow();
+    const qulonglong main = program_->startToMainWindow();
     QVERIFY(main);
     session_->click(main, places::analysisButton());
-    const qulonglong menu = waitForWindow("Analisi logica");
+    const qulonglong menu = program_->waitForWindow("Analisi logica");
     QVERIFY(menu);
     session_->close(main);
-    QTRY_COMPARE(session_->windows(program_.processId()).size(), 1);
-    QCOMPARE(program_.state(), QProcess::Running);
+    QTRY_COMPARE(program_->windowCount(), 1);
+    QCOMPARE(program_->process().state(), QProcess::Running);
 
     session_->click(menu, places::sentence(2));
-    const qulonglong second = waitForWindow("Prima frase");
+    const qulonglong second = program_->waitForWindow("Prima frase");
     QVERIFY(second);
     session_->close(menu);
-    QTRY_COMPARE(session_->windows(program_.processId()).size(), 1);
-    QCOMPARE(program_.state(), QProcess::Running);
+    QTRY_COMPARE(program_->windowCount(), 1);
+    QCOMPARE(program_->process().state(), QProcess::Running);
     session_->close(second);
-    QTRY_COMPARE_WITH_TIMEOUT(program_.state(), QProcess::NotRunning, 10000);
-    QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program_.exitCode(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(program_->process().state(), QProcess::NotRunning, 10000);
+    QCOMPARE(program_->process().exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program_->process().exitCode(), 0);
 }
 
 void TestEndToEnd::aSecondClickNeverMakesASecondWindow() {
-    const qulonglong main = startToMainWindow();
+    const qulonglong main = program_->startToMainWindow();
     QVERIFY(main);
     for (int i = 0; i < 2; ++i) {
         session_->click(main, places::verbsButton());
         session_->click(main, places::analysisButton());
     }
-    const qulonglong menu = waitForWindow("Analisi logica");
+    const qulonglong menu = program_->waitForWindow("Analisi logica");
     QVERIFY(menu);
     session_->click(menu, places::sentence(1));
     session_->click(menu, places::sentence(1));
-    QVERIFY(waitForWindow("Prima frase"));
-    QCOMPARE(session_->windows(program_.processId()).size(), 4);
-    closeAllAndExpectExitZero();
+    QVERIFY(program_->waitForWindow("Prima frase"));
+    QCOMPARE(program_->windowCount(), 4);
+    QCOMPARE(program_->closeAllAndWaitForExit(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestEndToEnd)

@@ -23,6 +23,7 @@ class TestKeyboard : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
+    void init();
     void cleanup();
 
     void everyKeyAPupilUsesDismissesTheWelcomeBox_data();
@@ -34,13 +35,8 @@ private slots:
     void keysAloneOpenNothingInTheSentenceMenu();
 
 private:
-    qulonglong startToMainWindow();
-    qulonglong waitForWindow(const QString& title);
-    int windowCount() const { return int(session_->windows(program_.processId()).size()); }
-    void closeAllByKeysAndExpectExitZero();
-
     std::unique_ptr<e2e::XSession> session_;
-    QProcess program_;
+    std::unique_ptr<e2e::ProgramOnScreen> program_;
 };
 
 void TestKeyboard::initTestCase() {
@@ -48,39 +44,13 @@ void TestKeyboard::initTestCase() {
     QVERIFY2(session_->isReady(), "Xvfb and openbox did not start");
 }
 
+void TestKeyboard::init() {
+    program_ =
+        std::make_unique<e2e::ProgramOnScreen>(*session_, QStringLiteral(ESERCIZIARIO_BINARY));
+}
+
 void TestKeyboard::cleanup() {
-    if (program_.state() != QProcess::NotRunning) {
-        program_.kill();
-        program_.waitForFinished(5000);
-    }
-}
-
-qulonglong TestKeyboard::waitForWindow(const QString& title) {
-    std::optional<qulonglong> found;
-    [&] {
-        QTRY_VERIFY_WITH_TIMEOUT((found = session_->window(program_.processId(), title)), 10000);
-    }();
-    return found.value_or(0);
-}
-
-qulonglong TestKeyboard::startToMainWindow() {
-    program_.setProcessEnvironment(session_->environment());
-    program_.start(QStringLiteral(ESERCIZIARIO_BINARY), {});
-    if (!program_.waitForStarted(10000))
-        return 0;
-    const qulonglong welcome = waitForWindow("BENVENUTO");
-    if (!welcome)
-        return 0;
-    session_->keys(welcome, {"Return"});
-    return waitForWindow("Prova Esercizi Zerbalto");
-}
-
-void TestKeyboard::closeAllByKeysAndExpectExitZero() {
-    for (const QString& id : session_->windows(program_.processId()))
-        session_->close(id.toULongLong());
-    QTRY_COMPARE_WITH_TIMEOUT(program_.state(), QProcess::NotRunning, 10000);
-    QCOMPARE(program_.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(program_.exitCode(), 0);
+    program_.reset();
 }
 
 void TestKeyboard::everyKeyAPupilUsesDismissesTheWelcomeBox_data() {
@@ -91,16 +61,14 @@ void TestKeyboard::everyKeyAPupilUsesDismissesTheWelcomeBox_data() {
 
 void TestKeyboard::everyKeyAPupilUsesDismissesTheWelcomeBox() {
     QFETCH(QString, key);
-    program_.setProcessEnvironment(session_->environment());
-    program_.start(QStringLiteral(ESERCIZIARIO_BINARY), {});
-    QVERIFY(program_.waitForStarted(10000));
-    const qulonglong welcome = waitForWindow("BENVENUTO");
+    QVERIFY(program_->start());
+    const qulonglong welcome = program_->waitForWindow("BENVENUTO");
     QVERIFY(welcome);
     session_->keys(welcome, {key});
-    const qulonglong main = waitForWindow("Prova Esercizi Zerbalto");
+    const qulonglong main = program_->waitForWindow("Prova Esercizi Zerbalto");
     QVERIFY(main);
-    QCOMPARE(windowCount(), 1);
-    closeAllByKeysAndExpectExitZero();
+    QCOMPARE(program_->windowCount(), 1);
+    QCOMPARE(program_->closeAllAndWaitForExit(), 0);
 }
 
 // Tab reaches "Analisi Logica", Tab again "Verbi all'infinito"; each key presses them.
@@ -112,24 +80,24 @@ void TestKeyboard::mainWindowButtonsAreReachedAndPressedByKeys_data() {
 
 void TestKeyboard::mainWindowButtonsAreReachedAndPressedByKeys() {
     QFETCH(QString, key);
-    const qulonglong main = startToMainWindow();
+    const qulonglong main = program_->startToMainWindow();
     QVERIFY(main);
     session_->keys(main, {"Tab", key});
-    QVERIFY(waitForWindow("Analisi logica"));
+    QVERIFY(program_->waitForWindow("Analisi logica"));
     session_->keys(main, {"Tab", key});
-    QVERIFY(waitForWindow("Inserisci il Verbo al modo infinito"));
-    QCOMPARE(windowCount(), 3);
-    closeAllByKeysAndExpectExitZero();
+    QVERIFY(program_->waitForWindow("Inserisci il Verbo al modo infinito"));
+    QCOMPARE(program_->windowCount(), 3);
+    QCOMPARE(program_->closeAllAndWaitForExit(), 0);
 }
 
 void TestKeyboard::aSentenceIsAnalysedWithKeysOnly() {
-    const qulonglong main = startToMainWindow();
+    const qulonglong main = program_->startToMainWindow();
     QVERIFY(main);
     session_->keys(main, {"Tab", "Return"});
-    const qulonglong menu = waitForWindow("Analisi logica");
+    const qulonglong menu = program_->waitForWindow("Analisi logica");
     QVERIFY(menu);
     session_->click(menu, places::sentence(1)); // the menu is made for the mouse
-    const qulonglong first = waitForWindow("Prima frase");
+    const qulonglong first = program_->waitForWindow("Prima frase");
     QVERIFY(first);
 
     // From Text1, eight Tabs reach the first role box. Row 1: open the list, where the first
@@ -153,14 +121,14 @@ void TestKeyboard::aSentenceIsAnalysedWithKeysOnly() {
     session_->keys(first, {"Tab", "space"});
     QTRY_VERIFY_WITH_TIMEOUT(
         e2e::inksAre(session_->grab(first), roleBoxes, QList<QColor>(4, black)), 5000);
-    closeAllByKeysAndExpectExitZero();
+    QCOMPARE(program_->closeAllAndWaitForExit(), 0);
 }
 
 void TestKeyboard::verbsAreAnsweredWithKeysOnly() {
-    const qulonglong main = startToMainWindow();
+    const qulonglong main = program_->startToMainWindow();
     QVERIFY(main);
     session_->keys(main, {"Return"});
-    const qulonglong verbs = waitForWindow("Inserisci il Verbo al modo infinito");
+    const qulonglong verbs = program_->waitForWindow("Inserisci il Verbo al modo infinito");
     QVERIFY(verbs);
     // The focus starts on "Verifica Risposte"; Tab runs through the four answers.
     for (const char* answer : {"cuocere", "Andare", "uscire", "andare"}) {
@@ -174,18 +142,18 @@ void TestKeyboard::verbsAreAnsweredWithKeysOnly() {
     session_->keys(verbs, QStringList(5, "Tab") << "Return");
     QTRY_VERIFY_WITH_TIMEOUT(
         e2e::inksAre(session_->grab(verbs), answerBoxes, QList<QColor>(4, black)), 5000);
-    closeAllByKeysAndExpectExitZero();
+    QCOMPARE(program_->closeAllAndWaitForExit(), 0);
 }
 
 void TestKeyboard::keysAloneOpenNothingInTheSentenceMenu() {
-    const qulonglong main = startToMainWindow();
+    const qulonglong main = program_->startToMainWindow();
     QVERIFY(main);
     session_->keys(main, {"Tab", "space"});
-    const qulonglong menu = waitForWindow("Analisi logica");
+    const qulonglong menu = program_->waitForWindow("Analisi logica");
     QVERIFY(menu);
     session_->keys(menu, {"Tab", "space", "Return", "KP_Enter", "Down", "1", "Tab", "Return"});
-    QCOMPARE(windowCount(), 2);
-    closeAllByKeysAndExpectExitZero();
+    QCOMPARE(program_->windowCount(), 2);
+    QCOMPARE(program_->closeAllAndWaitForExit(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestKeyboard)

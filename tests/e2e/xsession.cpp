@@ -139,6 +139,53 @@ void startProgram(QProcess& process, const QString& built) {
     process.start(command.takeFirst(), command);
 }
 
+ProgramOnScreen::ProgramOnScreen(const XSession& session, QString built)
+    : session_(session)
+    , built_(std::move(built)) {
+}
+
+ProgramOnScreen::~ProgramOnScreen() {
+    if (process_.state() != QProcess::NotRunning) {
+        process_.kill();
+        process_.waitForFinished(5000);
+    }
+}
+
+bool ProgramOnScreen::start() {
+    process_.setProcessEnvironment(session_.environment());
+    startProgram(process_, built_);
+    return process_.waitForStarted(startTimeoutMs);
+}
+
+qulonglong ProgramOnScreen::waitForWindow(const QString& title) const {
+    std::optional<qulonglong> found;
+    waitFor([&] { return (found = session_.window(process_.processId(), title)).has_value(); },
+            10000);
+    return found.value_or(0);
+}
+
+qulonglong ProgramOnScreen::startToMainWindow(const QStringList& dismissal) {
+    if (!start())
+        return 0;
+    const qulonglong welcome = waitForWindow("BENVENUTO");
+    if (!welcome)
+        return 0;
+    session_.keys(welcome, dismissal);
+    return waitForWindow("Prova Esercizi Zerbalto");
+}
+
+int ProgramOnScreen::windowCount() const {
+    return int(session_.windows(process_.processId()).size());
+}
+
+int ProgramOnScreen::closeAllAndWaitForExit() {
+    for (const QString& id : session_.windows(process_.processId()))
+        session_.close(id.toULongLong());
+    if (!process_.waitForFinished(10000) || process_.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process_.exitCode();
+}
+
 QColor ink(const QImage& image, const QRect& area, const QColor& background) {
     QColor farthest;
     int farthestDistance = 0;

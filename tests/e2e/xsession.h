@@ -58,6 +58,32 @@ private:
 // command line in ESERCIZIARIO_E2E_COMMAND, such as the Windows build under Wine.
 void startProgram(QProcess& process, const QString& built);
 
+// The program under test on a session: started as the suite starts it, its windows found by
+// title, all of them closed as a pupil closes them. Ended, if still running, with the object.
+class ProgramOnScreen {
+public:
+    ProgramOnScreen(const XSession& session, QString built);
+    ~ProgramOnScreen();
+    ProgramOnScreen(const ProgramOnScreen&) = delete;
+    ProgramOnScreen& operator=(const ProgramOnScreen&) = delete;
+
+    bool start();
+    // The program's window titled `title` once it is shown, or 0 after ten seconds.
+    qulonglong waitForWindow(const QString& title) const;
+    // Starts the program and answers the welcome box with `dismissal` keys; returns Form1, or 0.
+    qulonglong startToMainWindow(const QStringList& dismissal = {"Escape"});
+    int windowCount() const;
+    // Closes every window with the close shortcut; the exit code once the program has ended by
+    // itself, or -1 when it was killed by a signal or is still running after ten seconds.
+    int closeAllAndWaitForExit();
+    const QProcess& process() const { return process_; }
+
+private:
+    const XSession& session_;
+    QString built_;
+    QProcess process_;
+};
+
 // The colour text is drawn in inside `area`: the pixel farthest from the box's `background`.
 // Anti-aliased strokes only approach it, so compare it with `near`. Invalid when the area holds
 // nothing but background.
