@@ -7,6 +7,7 @@
 #include "exercises/sentencewindow.h"
 #include "exercises/verbwindow.h"
 
+#include <QList>
 #include <QRect>
 
 namespace e2e::places {
@@ -42,9 +43,17 @@ inline QPoint sentenceReset() {
     return forms::place(SentenceWindow::layout, SentenceWindow::resetButton).center();
 }
 
-// Form3: answer box of item 1 to 4; the two buttons.
+// The role boxes of the first four rows, where every sentence has its keyed rows.
+inline QList<QRect> firstRoleBoxes() {
+    return {roleBox(1), roleBox(2), roleBox(3), roleBox(4)};
+}
+
+// Form3: answer box of item 1 to 4, all four; the two buttons.
 inline QRect answerBox(int item) {
     return forms::place(VerbWindow::layout, VerbWindow::answerBoxes[item - 1]);
+}
+inline QList<QRect> answerBoxes() {
+    return {answerBox(1), answerBox(2), answerBox(3), answerBox(4)};
 }
 inline QPoint verbVerify() {
     return forms::place(VerbWindow::layout, VerbWindow::verifyButton).center();

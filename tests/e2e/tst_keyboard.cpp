@@ -12,10 +12,8 @@ namespace {
 
 const QColor lightGreen(128, 255, 128), green(0, 255, 0), red(255, 0, 0), black(0, 0, 0);
 
-const QList<QRect> roleBoxes{places::roleBox(1), places::roleBox(2), places::roleBox(3),
-                             places::roleBox(4)};
-const QList<QRect> answerBoxes{places::answerBox(1), places::answerBox(2), places::answerBox(3),
-                               places::answerBox(4)};
+const QList<QRect> roleBoxes = places::firstRoleBoxes();
+const QList<QRect> answerBoxes = places::answerBoxes();
 
 } // namespace
 
