@@ -111,9 +111,12 @@ void XSession::type(qulonglong window, const QString& text) const {
     xdotool({"windowactivate", "--sync", QString::number(window), "type", "--delay", "20", text});
 }
 
+// A pupil clicks on what is in sight: the window is brought to the front first, since another
+// window may have opened over it.
 void XSession::click(qulonglong window, QPoint point) const {
-    xdotool({"mousemove", "--window", QString::number(window), QString::number(point.x()),
-             QString::number(point.y()), "click", "1"});
+    xdotool({"windowactivate", "--sync", QString::number(window), "mousemove", "--window",
+             QString::number(window), QString::number(point.x()), QString::number(point.y()),
+             "click", "1"});
 }
 
 void XSession::close(qulonglong window) const {

@@ -37,7 +37,8 @@ public:
     // Activates the window, then sends the keys (xdotool key names) or types the text.
     void keys(qulonglong window, const QStringList& keys) const;
     void type(qulonglong window, const QString& text) const;
-    // A left click at a point of the window's client area, in pixels.
+    // Brings the window to the front and clicks the left button at a point of its client area,
+    // in pixels.
     void click(qulonglong window, QPoint point) const;
     // Closes the window as a pupil does, with the window manager's close shortcut.
     void close(qulonglong window) const;
