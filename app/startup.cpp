@@ -13,10 +13,6 @@
 namespace app {
 namespace {
 
-QByteArray environment(const char* name) {
-    return qgetenv(name);
-}
-
 // The platforms to try, in order, and how each is named to the pupil's teacher. X11 comes
 // first where both are offered: the program's windows and their rules are proven there, and on
 // a Wayland desktop it runs through XWayland. Native Wayland is the fallback when X does not
@@ -34,7 +30,7 @@ constexpr bool sessionOffersPlatforms = false;
 #endif
 
 Platforms platformsToTry() {
-    const QByteArray chosen = environment("QT_QPA_PLATFORM");
+    const QByteArray chosen = qgetenv("QT_QPA_PLATFORM");
     if (!chosen.isEmpty())
         return {
             chosen,
@@ -43,11 +39,11 @@ Platforms platformsToTry() {
         return {{}, QStringLiteral("il desktop")};
     QStringList tried;
     QByteArrayList list;
-    if (const QByteArray display = environment("DISPLAY"); !display.isEmpty()) {
+    if (const QByteArray display = qgetenv("DISPLAY"); !display.isEmpty()) {
         list << "xcb";
         tried << QString("X11 su «%1»").arg(QString::fromLocal8Bit(display));
     }
-    if (const QByteArray wayland = environment("WAYLAND_DISPLAY"); !wayland.isEmpty()) {
+    if (const QByteArray wayland = qgetenv("WAYLAND_DISPLAY"); !wayland.isEmpty()) {
         list << "wayland";
         tried << QString("Wayland su «%1»").arg(QString::fromLocal8Bit(wayland));
     }
@@ -60,9 +56,9 @@ Platforms platforms;
 // asks for the session bus of a session that has none. Point such a program at a bus that is
 // not there instead: Qt then goes on without one.
 void keepTheBusFromBeingStarted() {
-    if (!environment("DBUS_SESSION_BUS_ADDRESS").isEmpty())
+    if (!qgetenv("DBUS_SESSION_BUS_ADDRESS").isEmpty())
         return;
-    const QByteArray runtime = environment("XDG_RUNTIME_DIR");
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     if (!runtime.isEmpty() && QFileInfo(QString::fromLocal8Bit(runtime + "/bus")).exists())
         return;
     qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent/eserciziario/no-session-bus");

@@ -59,6 +59,9 @@ private:
     // read; `extra` adds to it.
     QProcessEnvironment environment(const QStringList& extra) const;
     void start(const QProcessEnvironment& environment, const QStringList& arguments = {});
+    // Waits for the welcome box on the shared session, dismisses it with `key` and returns the
+    // main window, or 0 when either does not come.
+    qulonglong dismissWelcome(const QString& key);
     // Waits for the end; checks a normal exit with `code`, no core file and an empty HOME.
     void expectEnd(int code);
     QString standardErrorLines() const;
@@ -110,6 +113,21 @@ void TestStartUp::start(const QProcessEnvironment& environment, const QStringLis
     program_.setWorkingDirectory(scratch_->filePath("work"));
     program_.start(QStringLiteral(ESERCIZIARIO_BINARY), arguments);
     QVERIFY(program_.waitForStarted(10000));
+}
+
+qulonglong TestStartUp::dismissWelcome(const QString& key) {
+    const auto windowTitled = [this](const QString& title) {
+        std::optional<qulonglong> found;
+        const bool shown = QTest::qWaitFor(
+            [&] { return (found = session_->window(program_.processId(), title)).has_value(); },
+            10000);
+        return shown ? *found : 0;
+    };
+    const qulonglong welcome = windowTitled("BENVENUTO");
+    if (!welcome)
+        return 0;
+    session_->keys(welcome, {key});
+    return windowTitled("Prova Esercizi Zerbalto");
 }
 
 void TestStartUp::expectEnd(int code) {
@@ -174,20 +192,15 @@ void TestStartUp::argumentsChangeNothing() {
          {QStringList{}, QStringList{"-qwindowtitle", "Altro", "-reverse", "-stylesheet", pipe,
                                      "-platform", "offscreen", "--", "primo"}}) {
         start(environment({"DISPLAY=" + session_->display()}), arguments);
-        std::optional<qulonglong> welcome;
-        QTRY_VERIFY_WITH_TIMEOUT((welcome = session_->window(program_.processId(), "BENVENUTO")),
-                                 10000);
-        session_->keys(*welcome, {"Escape"});
-        std::optional<qulonglong> main;
-        QTRY_VERIFY_WITH_TIMEOUT(
-            (main = session_->window(program_.processId(), "Prova Esercizi Zerbalto")), 10000);
-        const QImage shown = session_->grab(*main);
+        const qulonglong main = dismissWelcome("Escape");
+        QVERIFY(main);
+        const QImage shown = session_->grab(main);
         QVERIFY(!shown.isNull());
         if (arguments.isEmpty())
             usual = shown;
         else
             QCOMPARE(shown, usual);
-        session_->close(*main);
+        session_->close(main);
         expectEnd(0);
     }
 }
@@ -196,16 +209,11 @@ void TestStartUp::withoutASessionBusItStartsNothingAndWritesNothing() {
     QVERIFY2(QFile::exists("/usr/bin/dbus-launch"),
              "dbus-launch (dbus-x11) is what starts a bus for a program on a session without one");
     start(environment({"DISPLAY=" + session_->display()}));
-    std::optional<qulonglong> welcome;
-    QTRY_VERIFY_WITH_TIMEOUT((welcome = session_->window(program_.processId(), "BENVENUTO")),
-                             10000);
-    session_->keys(*welcome, {"Return"});
-    std::optional<qulonglong> main;
-    QTRY_VERIFY_WITH_TIMEOUT(
-        (main = session_->window(program_.processId(), "Prova Esercizi Zerbalto")), 10000);
+    const qulonglong main = dismissWelcome("Return");
+    QVERIFY(main);
     const QStringList besides = processesWithHome(scratch_->filePath("home"), program_.processId());
     QVERIFY2(besides.isEmpty(), qPrintable("started beside the program: " + besides.join(' ')));
-    session_->close(*main);
+    session_->close(main);
     expectEnd(0);
 }
 
